@@ -1,0 +1,11 @@
+// Every module registers its own commands; this is only the list of modules.
+#include "core/zerin.h"
+#include "commands/print_commands.h"
+
+namespace zerin {
+
+void registerAllCommands(Zerin& zerin) {
+    registerPrintCommands(zerin);
+}
+
+}  // namespace zerin

@@ -1,0 +1,17 @@
+// What the logic asks of the main window. The Qt front-end implements it; a command-line
+// run and the unit tests use the do-nothing defaults.
+#pragma once
+
+namespace zerin {
+
+class UiHost {
+public:
+    virtual ~UiHost() = default;
+    // do.refresh and the other full refreshes: re-run the window's layout.
+    virtual void refreshLayout() {}
+    // do.titlebar: returns false when the window could not change.
+    virtual bool showTitleBar(bool show) { (void)show; return true; }
+    virtual bool titleBarShown() const { return true; }
+};
+
+}  // namespace zerin

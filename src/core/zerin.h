@@ -1,0 +1,63 @@
+// The program's state in one place: what Zerin.ini fills, the controls the logic owns,
+// the shared run state and the services. Modules take what they need from here; it holds
+// no behaviour of its own beyond wiring the parts together.
+#pragma once
+
+#include <filesystem>
+
+#include "commands/output.h"
+#include "core/settings.h"
+#include "core/text_box.h"
+#include "core/ui_host.h"
+#include "media/image_list.h"
+#include "modes/mode_groups.h"
+#include "modes/script_store.h"
+#include "panes/pane_model.h"
+#include "panes/path_groups.h"
+#include "platform/platform.h"
+#include "script/dispatcher.h"
+#include "script/interpreter.h"
+#include "script/run_state.h"
+#include "script/variables.h"
+
+namespace zerin {
+
+class Zerin {
+public:
+    explicit Zerin(Platform& platform);
+    Zerin(const Zerin&) = delete;
+    Zerin& operator=(const Zerin&) = delete;
+
+    Platform& platform;
+    std::filesystem::path programFolder;
+
+    // Filled by the settings file.
+    Settings settings;
+    PathGroups pathGroups;
+    ModeGroups modeGroups;
+    ScriptStore scripts;
+    ImageList imageList;
+
+    // Text controls the logic owns; the visible ones have Qt views.
+    TextBox txtDebug;     // the debug pane
+    TextBox txtCode;      // the code editor: runs uncompiled (editor mode)
+    TextBox txtOnLoad;    // hidden buffers, refilled for each run
+    TextBox txtBackCode;
+    TextBox txtExec;
+    TextBox txtBuffer;
+
+    RunState run;
+    Output output;
+    Variables publicVars;
+    Dispatcher dispatcher;
+    Interpreter interpreter;
+    PaneModel panes;
+
+    UiHost defaultUi;
+    UiHost* ui = &defaultUi;
+};
+
+// Registers the handlers of every module with the dispatcher.
+void registerAllCommands(Zerin& zerin);
+
+}  // namespace zerin

@@ -1,0 +1,26 @@
+// The operating-system services the logic uses, one interface each. The Linux build
+// fills this from src/platform/linux/; tests fill it with the fakes of tests/support/.
+#pragma once
+
+#include "platform/dialogs.h"
+#include "platform/event_pump.h"
+#include "platform/keys.h"
+#include "platform/processes.h"
+#include "platform/sound.h"
+#include "platform/system.h"
+#include "platform/text_metrics.h"
+
+namespace zerin {
+
+struct Platform {
+    EventPump& pump;
+    Clock& clock;
+    KeyState& keys;
+    Dialogs& dialogs;
+    Processes& processes;
+    Sound& sound;
+    SystemServices& system;
+    TextMetrics& metrics;
+};
+
+}  // namespace zerin

@@ -1,0 +1,51 @@
+#include "script/variables.h"
+
+#include "script/value.h"
+
+namespace zerin {
+
+const std::string* Variables::find(std::string_view key) const {
+    auto it = m_store.find(std::string(key));
+    return it == m_store.end() ? nullptr : &it->second.value;
+}
+
+bool Variables::add(const std::string& key, std::string value) {
+    return m_store.emplace(key, Entry{std::move(value)}).second;
+}
+
+void Variables::assign(const std::string& key, std::string value) {
+    Entry& e = m_store[key];
+    e.value = std::move(value);
+    e.numericValid = false;
+}
+
+bool Variables::erase(std::string_view key) { return m_store.erase(std::string(key)) > 0; }
+
+double Variables::number(std::string_view key) const {
+    auto it = m_store.find(std::string(key));
+    if (it == m_store.end()) return 0;
+    const Entry& e = it->second;
+    if (!e.numericValid) {
+        e.numeric = val(e.value);
+        e.numericValid = true;
+    }
+    return e.numeric;
+}
+
+bool Variables::indexed(std::string_view key) const { return m_indexSet.count(std::string(key)) > 0; }
+
+void Variables::indexAppend(const std::string& key) {
+    m_indexText += ' ';
+    m_indexText += key;
+    m_indexText += ' ';
+    m_indexSet.insert(key);
+}
+
+void Variables::indexRemove(std::string_view key, bool keepBlank) {
+    std::string wrapped = " " + std::string(key) + " ";
+    std::size_t pos = m_indexText.find(wrapped);
+    if (pos != std::string::npos) m_indexText.replace(pos, wrapped.size(), keepBlank ? " " : "");
+    m_indexSet.erase(std::string(key));
+}
+
+}  // namespace zerin

@@ -1,0 +1,48 @@
+// A variable store and its index. Every run has one (its local variables); one more,
+// global, holds the public variables. The index keeps its observable text form
+// (" a  b  c ": each name wrapped in blanks, in creation order) because scripts can read
+// it through all_variables; membership is answered from a hash set, not by searching it.
+// A name can be in the store without being in the index: do_set through the dispatcher
+// stores without indexing, and later index lookups do not see it.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace zerin {
+
+class Variables {
+public:
+    // --- store ---
+    const std::string* find(std::string_view key) const;
+    // Refuses a key that is already stored (the collection's Add); returns whether added.
+    bool add(const std::string& key, std::string value);
+    // Replaces or creates the stored value.
+    void assign(const std::string& key, std::string value);
+    bool erase(std::string_view key);
+    // The value read as a number, cached beside the text until the value changes.
+    double number(std::string_view key) const;
+    std::size_t storedCount() const { return m_store.size(); }
+
+    // --- index ---
+    bool indexed(std::string_view key) const;
+    void indexAppend(const std::string& key);
+    // Removes " key " from the index text (with `keepBlank`, replaces it by one blank,
+    // as `public ... nothing` does).
+    void indexRemove(std::string_view key, bool keepBlank = false);
+    const std::string& indexText() const { return m_indexText; }
+
+private:
+    struct Entry {
+        std::string value;
+        mutable double numeric = 0;
+        mutable bool numericValid = false;
+    };
+    std::unordered_map<std::string, Entry> m_store;
+    std::unordered_set<std::string> m_indexSet;
+    std::string m_indexText;
+};
+
+}  // namespace zerin

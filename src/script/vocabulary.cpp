@@ -1,0 +1,84 @@
+#include "script/vocabulary.h"
+
+#include <array>
+#include <unordered_map>
+
+#include "core/text.h"
+#include "script/command_list.h"
+
+namespace zerin::vocabulary {
+
+namespace {
+
+struct Entry {
+    int number;
+    std::string_view name;
+};
+
+constexpr std::array<Entry, kCommandCount> kEntries = {{
+#define ZERIN_ENTRY(n, name) Entry{n, name},
+    ZERIN_COMMANDS(ZERIN_ENTRY)
+#undef ZERIN_ENTRY
+}};
+
+const std::unordered_map<std::string_view, int>& nameMap() {
+    static const std::unordered_map<std::string_view, int> map = [] {
+        std::unordered_map<std::string_view, int> m;
+        for (const Entry& e : kEntries) m.emplace(e.name, e.number);
+        return m;
+    }();
+    return map;
+}
+
+}  // namespace
+
+const std::string& commandTable() {
+    static const std::string table = [] {
+        std::string t = " ";
+        for (const Entry& e : kEntries) {
+            t += e.name;
+            t += ' ';
+            t += std::to_string(e.number);
+            t += ' ';
+        }
+        return t;
+    }();
+    return table;
+}
+
+int commandNumber(std::string_view word) {
+    if (word.empty() || word.find(' ') != std::string_view::npos) return 0;
+    const auto& map = nameMap();
+    auto it = map.find(text::lower(word));
+    return it == map.end() ? 0 : it->second;
+}
+
+std::string_view commandName(int number) {
+    if (number < 1 || number > kCommandCount) return {};
+    return kEntries[static_cast<std::size_t>(number - 1)].name;
+}
+
+bool isOperator(std::string_view token) {
+    if (token.empty() || token.find(' ') != std::string_view::npos) return false;
+    std::string key = " ";
+    key += token;
+    key += ' ';
+    return kOperatorList.find(key) != std::string_view::npos;
+}
+
+bool isKeyword(std::string_view word) {
+    if (word.empty() || word.find(' ') != std::string_view::npos) return false;
+    std::string key = " " + text::upper(word) + " ";
+    return kKeywordList.find(key) != std::string_view::npos;
+}
+
+bool isReserved(int number) {
+    switch (number) {
+    case 18: case 19: case 20: case 21: case 74: case 92: case 142: return true;
+    default: return false;
+    }
+}
+
+std::string commandCode(int number) { return std::to_string(10000000 + number); }
+
+}  // namespace zerin::vocabulary

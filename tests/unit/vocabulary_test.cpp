@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "script/command_list.h"
+#include "script/vocabulary.h"
+
+using namespace zerin;
+
+TEST(Vocabulary, EveryNumberFromOneTo150AppearsOnceInOrder) {
+    std::vector<int> numbers;
+#define COLLECT(n, name) numbers.push_back(n);
+    ZERIN_COMMANDS(COLLECT)
+#undef COLLECT
+    ASSERT_EQ(numbers.size(), 150u);
+    for (int i = 0; i < 150; ++i) EXPECT_EQ(numbers[static_cast<std::size_t>(i)], i + 1);
+    std::set<std::string_view> names;
+    for (int i = 1; i <= 150; ++i) EXPECT_TRUE(names.insert(vocabulary::commandName(i)).second) << i;
+}
+
+TEST(Vocabulary, CommandTableTextIsExact) {
+    const std::string& t = vocabulary::commandTable();
+    EXPECT_EQ(t.rfind(" rnd 1 int 2 abs 3", 0), 0u);
+    EXPECT_TRUE(t.ends_with("gfx.mouse.y 150 "));
+    EXPECT_NE(t.find(" window 66 "), std::string::npos);
+}
+
+TEST(Vocabulary, NameLookupNeedsTheWholeName) {
+    EXPECT_EQ(vocabulary::commandNumber("WINDOW"), 66);
+    EXPECT_EQ(vocabulary::commandNumber("window.move"), 139);
+    EXPECT_EQ(vocabulary::commandNumber("window.mov"), 0);
+    EXPECT_EQ(vocabulary::commandNumber("move"), 0);
+    EXPECT_EQ(vocabulary::commandNumber("?"), 12);
+    EXPECT_EQ(vocabulary::commandNumber("?."), 86);
+    // Numbers are not names, though " 7 " occurs in the table text.
+    EXPECT_EQ(vocabulary::commandNumber("7"), 0);
+    EXPECT_EQ(vocabulary::commandNumber(""), 0);
+}
+
+TEST(Vocabulary, OperatorsAreCaseSensitiveKeywordsAreNot) {
+    EXPECT_TRUE(vocabulary::isOperator("and"));
+    EXPECT_FALSE(vocabulary::isOperator("AND"));
+    EXPECT_TRUE(vocabulary::isOperator("\\"));
+    EXPECT_TRUE(vocabulary::isOperator("=="));
+    EXPECT_FALSE(vocabulary::isOperator("step"));
+    EXPECT_TRUE(vocabulary::isKeyword("endif"));
+    EXPECT_TRUE(vocabulary::isKeyword("EnDiF"));
+    EXPECT_TRUE(vocabulary::isKeyword("loop.until"));
+    EXPECT_FALSE(vocabulary::isKeyword("FUNCTION"));
+    EXPECT_FALSE(vocabulary::isKeyword("LOOP"));
+}
+
+TEST(Vocabulary, CommandCodesAndReservedNumbers) {
+    EXPECT_EQ(vocabulary::commandCode(109), "10000109");
+    EXPECT_EQ(vocabulary::commandCode(12), "10000012");
+    int reserved = 0;
+    for (int i = 1; i <= 150; ++i) reserved += vocabulary::isReserved(i);
+    EXPECT_EQ(reserved, 7);
+    EXPECT_TRUE(vocabulary::isReserved(142));
+}
