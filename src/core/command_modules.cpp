@@ -1,11 +1,13 @@
 // Every module registers its own commands; this is only the list of modules.
 #include "core/zerin.h"
 #include "commands/print_commands.h"
+#include "core/settings_file.h"
 
 namespace zerin {
 
 void registerAllCommands(Zerin& zerin) {
     registerPrintCommands(zerin);
+    registerSettingsCommands(zerin);
 }
 
 }  // namespace zerin
