@@ -1,6 +1,7 @@
 // Every module registers its own commands; this is only the list of modules.
 #include "core/zerin.h"
 #include "commands/print_commands.h"
+#include "script/dispatcher_commands.h"
 #include "script/functions.h"
 #include "script/variable_commands.h"
 
@@ -10,6 +11,7 @@ void registerAllCommands(Zerin& zerin) {
     registerPrintCommands(zerin);
     registerVariableCommands(zerin);
     registerBuiltInFunctions(zerin);
+    registerDispatcherCommands(zerin);
 }
 
 }  // namespace zerin
