@@ -23,12 +23,16 @@ std::string help(Zerin& zerin, CommandCall& c) {
         zerin.output.print(zerin.dispatcher.chkCommand(std::string(name) + " /?", c.locals));
         return {};
     }
+    // Listed commands that do not know the help convention take "/??" as an ordinary
+    // argument; do_script_break would then stop the script that asked for help.
+    bool stopBefore = zerin.run.stopRequest;
     for (std::string_view entry : kHelpList) {
         std::string padded = text::upper(entry);
         if (padded.size() < kHelpNameWidth) padded.append(kHelpNameWidth - padded.size(), ' ');
         std::string summary = zerin.dispatcher.chkCommand(std::string(entry) + " /??", c.locals);
         zerin.output.print("# " + padded + summary);
     }
+    zerin.run.stopRequest = stopBefore;
     return {};
 }
 

@@ -80,6 +80,7 @@ TEST_F(Dispatch, HelpAlonePrintsOnePaddedLinePerListedName) {
         return std::string(c.arg == "/??" ? "Wait Given Number of Seconds" : "");
     });
     EXPECT_EQ(cmd("help"), "");
+    EXPECT_FALSE(z.run.stopRequest);  // listing do_script_break does not stop the script
     // Commands other modules have not registered yet add their own "Not found" lines.
     std::vector<std::string_view> lines;
     for (std::string_view l : text::split(z.txtDebug.text(), '\n'))
