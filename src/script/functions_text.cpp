@@ -96,6 +96,7 @@ void appendUtf8(std::string& out, unsigned cp) {
 unsigned lowerLatin(unsigned cp) {
     if (cp >= 0xC0 && cp <= 0xDE && cp != 0xD7) return cp + 0x20;
     if (cp == 0x178) return 0xFF;
+    if (cp == 0x130) return 'i';  // dotted capital I lowers to a plain i
     bool evenUpper = (cp >= 0x100 && cp <= 0x137) || (cp >= 0x14A && cp <= 0x177);
     bool oddUpper = (cp >= 0x139 && cp <= 0x148) || (cp >= 0x179 && cp <= 0x17E);
     if ((evenUpper && cp % 2 == 0) || (oddUpper && cp % 2 == 1)) return cp + 1;
