@@ -29,12 +29,17 @@ std::string environment(const char* name) {
     return value ? value : "";
 }
 
-// A command-line run needs no window; without a display Qt must not try to open one.
-void chooseQtPlatform(bool commandLineRun) {
-    if (!environment("QT_QPA_PLATFORM").empty()) return;
-    bool noDisplay = environment("DISPLAY").empty() && environment("WAYLAND_DISPLAY").empty();
-    if (noDisplay) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    (void)commandLineRun;
+// A command-line run needs no window: without a reachable display it runs offscreen.
+// The window itself needs a display; without one Zerin says so instead of running
+// invisibly. An explicit QT_QPA_PLATFORM is left as it is.
+bool chooseQtPlatform(bool commandLineRun) {
+    if (!environment("QT_QPA_PLATFORM").empty()) return true;
+    bool wayland = !environment("WAYLAND_DISPLAY").empty();
+    bool x11 = !environment("DISPLAY").empty() && zerin::linux_platform::x11DisplayReachable();
+    if (wayland || x11) return true;
+    if (!commandLineRun) return false;
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    return true;
 }
 
 // Qt's notice about a missing XDG_RUNTIME_DIR (usual for root and in containers) would
@@ -56,7 +61,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     const bool commandLineRun = parsed.commandLine.has_value();
-    chooseQtPlatform(commandLineRun);
+    if (!chooseQtPlatform(commandLineRun)) {
+        std::cerr << "zerin: no display to show the window on (name a stored script to run it without one)\n";
+        return 2;
+    }
 
     g_defaultHandler = qInstallMessageHandler(filterQtMessages);
     // Qt sees only the program name: every other argument belongs to the script.
