@@ -1,11 +1,19 @@
 // Every module registers its own commands; this is only the list of modules.
 #include "core/zerin.h"
 #include "commands/print_commands.h"
+#include "script/dispatcher_commands.h"
+#include "script/functions.h"
+#include "script/variable_commands.h"
+#include "core/settings_file.h"
 
 namespace zerin {
 
 void registerAllCommands(Zerin& zerin) {
     registerPrintCommands(zerin);
+    registerVariableCommands(zerin);
+    registerBuiltInFunctions(zerin);
+    registerDispatcherCommands(zerin);
+    registerSettingsCommands(zerin);
 }
 
 }  // namespace zerin
