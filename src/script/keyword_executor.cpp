@@ -183,6 +183,15 @@ void KeywordExecutor::doNext(std::string_view args) {
 bool KeywordExecutor::takeNextValue(std::string_view variable) {
     std::optional<std::string> value = m_run.loops.nextValue(variable);
     if (!value) return false;
+    // The common case of do_set without building its argument: a local loop variable
+    // taking a plain value.
+    std::string key = text::lower(variable);
+    if (variable.find_first_of("\" ") == std::string_view::npos && m_run.locals.indexed(key) &&
+        !m_run.zerin.publicVars.indexed(key) && !isNothing(*value) &&
+        value->find_first_of("() \"") == std::string::npos) {
+        m_run.locals.assign(key, std::move(*value));
+        return true;
+    }
     std::string arg(variable);
     arg += ' ';
     if (value->find_first_of("()") == std::string::npos) {
