@@ -1,5 +1,6 @@
 // Every module registers its own commands; this is only the list of modules.
 #include "core/zerin.h"
+#include "commands/general_commands.h"
 #include "commands/print_commands.h"
 #include "panes/pane_commands.h"
 #include "script/dispatcher_commands.h"
@@ -16,6 +17,7 @@ void registerAllCommands(Zerin& zerin) {
     registerDispatcherCommands(zerin);
     registerSettingsCommands(zerin);
     registerPaneCommands(zerin);
+    registerGeneralCommands(zerin);
 }
 
 }  // namespace zerin

@@ -3,8 +3,10 @@
 // no behaviour of its own beyond wiring the parts together.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 
+#include "commands/general_state.h"
 #include "commands/output.h"
 #include "core/settings.h"
 #include "core/text_box.h"
@@ -62,6 +64,11 @@ public:
     FileSystem* fileSystem = &defaultFileSystem;
     ExtensionFileIcons defaultFileIcons;
     FileIcons* fileIcons = &defaultFileIcons;
+
+    // The general commands' memory (time.fps, time.factor, sound.load, execute).
+    GeneralState general;
+    // The background of a mode command button that shows an "on" state (0x00BBGGRR).
+    std::uint32_t highlightColour = 0;
 
     UiHost defaultUi;
     UiHost* ui = &defaultUi;
