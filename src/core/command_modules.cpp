@@ -2,11 +2,19 @@
 #include "core/zerin.h"
 #include "commands/general_commands.h"
 #include "commands/print_commands.h"
+#include "script/dispatcher_commands.h"
+#include "script/functions.h"
+#include "script/variable_commands.h"
+#include "core/settings_file.h"
 
 namespace zerin {
 
 void registerAllCommands(Zerin& zerin) {
     registerPrintCommands(zerin);
+    registerVariableCommands(zerin);
+    registerBuiltInFunctions(zerin);
+    registerDispatcherCommands(zerin);
+    registerSettingsCommands(zerin);
     registerGeneralCommands(zerin);
 }
 
