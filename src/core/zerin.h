@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "commands/output.h"
+#include "commands/output_window.h"
 #include "core/settings.h"
 #include "core/text_box.h"
 #include "core/ui_host.h"
@@ -52,6 +53,7 @@ public:
     Dispatcher dispatcher;
     Interpreter interpreter;
     PaneModel panes;
+    OutputWindow outputWindow{*this};
 
     UiHost defaultUi;
     UiHost* ui = &defaultUi;
