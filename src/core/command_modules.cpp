@@ -2,11 +2,17 @@
 #include "core/zerin.h"
 #include "commands/output_window_commands.h"
 #include "commands/print_commands.h"
+#include "script/dispatcher_commands.h"
+#include "script/functions.h"
+#include "script/variable_commands.h"
 
 namespace zerin {
 
 void registerAllCommands(Zerin& zerin) {
     registerPrintCommands(zerin);
+    registerVariableCommands(zerin);
+    registerBuiltInFunctions(zerin);
+    registerDispatcherCommands(zerin);
     registerOutputWindowCommands(zerin);
 }
 
