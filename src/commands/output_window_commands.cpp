@@ -1,5 +1,6 @@
 #include "commands/output_window_commands.h"
 
+#include <algorithm>
 #include <exception>
 
 #include "commands/graphics_numbers.h"
@@ -24,14 +25,15 @@ ButtonSpec parseButtonArgument(Zerin& zerin, std::string_view arg) {
     ButtonSpec spec;
     std::string_view rest = arg;
     while (!text::trimLeft(rest).empty() && text::trimLeft(rest).front() == '/') {
-        std::string_view after;
-        std::string_view word = text::firstWord(text::trimLeft(rest), &after);
+        std::string_view trimmed = text::trimLeft(rest);
+        std::string_view word = text::firstWord(trimmed);
         std::size_t eq = word.find('=');
         std::string key = text::lower(word.substr(1, eq == std::string_view::npos ? word.npos : eq - 1));
         std::string_view value = eq == std::string_view::npos ? std::string_view{} : word.substr(eq + 1);
         if (key == "name") spec.name = std::string(value);
         else zerin.output.print(std::string(outmsg::kUnknownButtonParameter) + key);
-        rest = after;
+        // Only the word is cut off; its separating blank stays for the caption rule.
+        rest = trimmed.substr(std::min(word.size(), trimmed.size()));
     }
     std::string_view left = text::trimLeft(rest);
     std::string_view right = text::trimRight(rest);
