@@ -5,6 +5,7 @@
 #include "script/dispatcher_commands.h"
 #include "script/functions.h"
 #include "script/variable_commands.h"
+#include "core/settings_file.h"
 
 namespace zerin {
 
@@ -13,6 +14,7 @@ void registerAllCommands(Zerin& zerin) {
     registerVariableCommands(zerin);
     registerBuiltInFunctions(zerin);
     registerDispatcherCommands(zerin);
+    registerSettingsCommands(zerin);
     registerOutputWindowCommands(zerin);
 }
 

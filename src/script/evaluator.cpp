@@ -77,6 +77,12 @@ void appendWhole(std::string& out, double v) {
     out += ' ';
 }
 
+// The word after the first blank of `tail` (which begins with that blank).
+std::string_view secondWord(std::string_view tail) {
+    std::string_view t = text::trimLeft(tail);
+    return t.substr(0, t.find(' '));
+}
+
 }  // namespace
 
 bool isExpression(std::string_view textArg) {
@@ -92,32 +98,42 @@ std::string evaluate(Zerin& zerin, std::string& expression, Variables& locals) {
     RunState& run = zerin.run;
     Output& out = zerin.output;
     const std::string passedIn = expression;
-    std::string textNow = expression;
-    std::string reduced;     // the text after the last completed step
-    std::string lastValue;   // the value of the last completed step
+    // The text being reduced is `lastValue` + `tail`: the last step's value (a number or
+    // a truth value, never with blanks) in front of what is left of the expression, which
+    // stays in `passedIn`. Nothing is copied per step, so long expressions stay linear.
+    std::string lastValue;
+    std::string_view tail = passedIn;
+    bool stepped = false;
+    auto reduced = [&]() { return stepped ? lastValue + std::string(tail) : std::string(); };
 
     auto syntaxError = [&]() {
         out.debugMessage(std::string(messages::kSyntaxError) + inQuotes(passedIn) + std::string(messages::kExpectedSpace));
         run.stopRequest = true;
-        expression = reduced;
-        return reduced;
+        expression = reduced();
+        return expression;
     };
 
     for (;;) {
-        std::string_view t = text::trimLeft(textNow);
-        bool blank = false;
-        std::string_view afterLeft;
-        std::string_view left = wordAt(t, &afterLeft, &blank);
-        if (!blank) return syntaxError();
+        std::string_view left, afterLeft;
+        if (!lastValue.empty()) {
+            if (tail.empty()) return syntaxError();
+            left = lastValue;
+            afterLeft = tail.substr(1);  // the tail begins with the separating blank
+        } else {
+            bool blank = false;
+            left = wordAt(text::trimLeft(tail), &afterLeft, &blank);
+            if (!blank) return syntaxError();
+        }
         afterLeft = text::trimLeft(afterLeft);
         std::size_t opEnd = afterLeft.find(' ');
         if (opEnd == std::string_view::npos) return syntaxError();
         std::string op(afterLeft.substr(0, opEnd));
         std::string_view afterOp = text::trimLeft(afterLeft.substr(opEnd + 1));
         std::string_view unused;
+        bool blank = false;
         std::string_view right = wordAt(afterOp, &unused, &blank);
         if (right.empty()) return syntaxError();
-        std::string rest(afterOp.substr(right.size()));  // begins with a blank or is empty
+        std::string_view rest = afterOp.substr(right.size());  // begins with a blank or is empty
 
         std::optional<std::string> value;
         if (op == "=") {
@@ -135,8 +151,8 @@ std::string evaluate(Zerin& zerin, std::string& expression, Variables& locals) {
                 out.debugMessage(messages::kDivisionByZero);
                 run.commandFound = false;
                 run.stopRequest = true;
-                expression = reduced;
-                return reduced;
+                expression = reduced();
+                return expression;
             }
             value = Reducer::number(a / b);
         } else if (op == "and" || op == "or") {
@@ -150,8 +166,8 @@ std::string evaluate(Zerin& zerin, std::string& expression, Variables& locals) {
                 out.debugMessage(messages::kDivisionByZero);
                 run.commandFound = false;
                 run.stopRequest = true;
-                expression = reduced;
-                return reduced;
+                expression = reduced();
+                return expression;
             }
             double v = op == "+=" ? a + b : op == "-=" ? a - b : op == "*=" ? a * b : a / b;
             value = Reducer::number(v);
@@ -180,8 +196,8 @@ std::string evaluate(Zerin& zerin, std::string& expression, Variables& locals) {
                 if (!stepFits || count > kMaxRangeValues) {
                     out.print(std::string(messages::kForError) + "\r\n" + std::string(left) + " " + std::string(right));
                     run.stopRequest = true;
-                    expression = reduced;
-                    return reduced;
+                    expression = reduced();
+                    return expression;
                 }
                 auto n = static_cast<std::int64_t>(count);
                 list.reserve(static_cast<std::size_t>(n) * 4);
@@ -198,11 +214,12 @@ std::string evaluate(Zerin& zerin, std::string& expression, Variables& locals) {
         // A step whose arithmetic failed (an overflow, an impossible power) is skipped:
         // the previous step's value stands in for it and evaluation goes on.
         if (value) lastValue = std::move(*value);
-        textNow = lastValue + rest;
-        reduced = textNow;
-        if (!isExpression(textNow)) {
-            expression = textNow;
-            return textNow;
+        tail = rest;
+        stepped = true;
+        bool more = lastValue.empty() ? isExpression(tail) : vocabulary::isOperator(secondWord(tail));
+        if (!more) {
+            expression = reduced();
+            return expression;
         }
     }
 }
