@@ -3,6 +3,7 @@
 
 #include "commands/graphics_numbers.h"
 #include "commands/output_window_commands.h"
+#include "core/colours.h"
 #include "core/text.h"
 #include "core/zerin.h"
 #include "script/arguments.h"
@@ -53,10 +54,22 @@ std::string doSplitRgb(Zerin& z, CommandCall& c) {
     return colourName(red(colour), green(colour), blue(colour));
 }
 
+// gfx.color.brightness colour percent -> the new colour, Str format
+std::string doBrightness(Zerin& z, CommandCall& c) {
+    std::vector<double> n = numericArguments(z, c.arg, c.locals, 2);
+    Colour colour = gfx::colourOf(gfx::number(n, 0));
+    int percent = 0;
+    if (!gfx::int16Value(gfx::number(n, 1), percent)) return {};
+    if (percent < 100) colour = shade(colour, percent);
+    else if (percent > 100) colour = brighten(colour, percent);
+    return strFormat(std::int64_t{colour});
+}
+
 }  // namespace
 
 void registerColourCommands(Zerin& zerin) {
     Zerin& z = zerin;
+    zerin.dispatcher.registerHandler(93, [&z](CommandCall& c) { return doBrightness(z, c); });
     zerin.dispatcher.registerHandler(97, [&z](CommandCall& c) { return doSplitRgb(z, c); });
 }
 

@@ -117,6 +117,7 @@ private slots:
         QCOMPARE(run("point -1 0"), std::string("-1"));
         QCOMPARE(run("bitmap.create"), std::string("1"));
         QCOMPARE(run("bitmap.create"), std::string("2"));
+        QCOMPARE(run("gfx.color.brightness 255 50"), std::string(" 128"));
         QTest::mouseMove(frm->surfaceView(), QPoint(33, 44));
         QCOMPARE(run("gfx.mouse.x"), std::string(" 33"));
         QCOMPARE(run("gfx.mouse.y"), std::string(" 44"));

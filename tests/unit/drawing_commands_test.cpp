@@ -204,6 +204,15 @@ TEST_F(ColourCommands, SplitRgbStoresChannelsAndNamesTheFamily) {
     EXPECT_EQ(*locals.find("b"), "255");
 }
 
+TEST_F(ColourCommands, BrightnessDarkensBelowAHundredAndBrightensAbove) {
+    EXPECT_EQ(run("gfx.color.brightness 255 50"), " 128");
+    EXPECT_EQ(run("gfx.color.brightness &h336699 100"), " " + std::to_string(0x996633));
+    // Red doubled overflows by 255: half of it lifts every channel.
+    EXPECT_EQ(run("gfx.color.brightness 255 200"), " " + std::to_string(0x808080 | 0xFF));
+    EXPECT_EQ(run("gfx.color.brightness 255 0"), " 0");
+    EXPECT_EQ(run("gfx.color.brightness 255 99999"), "");
+}
+
 using ScreenCommands = OutputWindowFixture;
 
 TEST_F(ScreenCommands, MouseReadsAndSetsTheCursor) {
