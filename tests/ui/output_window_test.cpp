@@ -4,6 +4,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "commands/output_window.h"
 #include "commands/output_window_messages.h"
@@ -26,6 +27,13 @@ private:
     Variables locals;
 
     std::string run(std::string_view line) { return z->dispatcher.chkCommand(line, locals); }
+    // Waits let Qt events run; a stuck wait is ended after a few thousand passes.
+    void pumpQtEvents() {
+        fp->pump.onPump = [this] {
+            QCoreApplication::processEvents();
+            if (fp->pump.pumps > 5000) z->run.stopRequest = true;
+        };
+    }
 
 private slots:
     void init() {
@@ -63,6 +71,29 @@ private slots:
         QVERIFY(!z->run.waitingForInput);
         QTest::mouseClick(buttons[0], Qt::LeftButton);
         QCOMPARE(z->run.inputText, std::string("OK please"));
+    }
+
+    // The user acts while wait.input pumps events, as in a real run.
+    void waitInputReturnsTheClickedButton() {
+        run("window Question");
+        run("button \"OK please\"");
+        run("button /name=yes Yes");
+        pumpQtEvents();
+        QTimer::singleShot(0, this, [this] { QTest::mouseClick(frm->buttonWidgets()[1], Qt::LeftButton); });
+        QCOMPARE(run("wait.input"), std::string("yes"));
+        QTimer::singleShot(0, this, [this] { frm->close(); });
+        QCOMPARE(run("wait.input"), std::string(outmsg::kWindowClosed));
+    }
+
+    void waitInputTextReturnsTheTypedLine() {
+        run("window Typing");
+        pumpQtEvents();
+        QTimer::singleShot(0, this, [this] {
+            QTest::keyClicks(frm->textView(), "42 apples");
+            QTest::keyClick(frm->textView(), Qt::Key_Enter);
+        });
+        QCOMPARE(run("wait.input.text How many? "), std::string("42 apples"));
+        QCOMPARE(z->outputWindow.txtOutput.text(), std::string("How many? 42 apples\r\n"));
     }
 
     void closingWhileWaitingAnswersWindowClosed() {
