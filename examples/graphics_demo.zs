@@ -7,9 +7,11 @@ window.height 360
 ' Sky and meadow
 bar 0 0 479 219 &h87CEEB
 bar 0 220 479 359 &h4CAF50
-' The sun with a halo
+'' The sun with a halo (circlef leaves solid filling on, so switch it off for the rings)
 circlef 400 60 28 &hFFD54F
-circle 400 60 38 &hFFF59D
+fillstyle transparent
+circle 400 60 36 &hFFF59D
+circle 400 60 42 &hFFF9C4
 ' The house: walls, a roof of lines, a door and a cross-hatched window
 fillstyle solid
 fillcolor &hF5DEB3
