@@ -21,6 +21,8 @@ QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<
 FrmOutput::FrmOutput(Zerin& zerin)
     : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint), m_zerin(zerin), m_window(zerin.outputWindow) {
     setObjectName(QStringLiteral("frmOutput"));
+    // Closing the main window ends the program even while this window is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
     m_text = new OutputTextView(m_window, zerin.run, this);
     m_text->setObjectName(QStringLiteral("txtOutput"));
     m_surface = new SurfaceView(m_window, this);
