@@ -131,7 +131,11 @@ std::string doCls(Zerin& z, CommandCall& c) {
     if (!z.outputWindow.isOpen()) return {};
     std::vector<double> n = numericArguments(z, c.arg, c.locals);
     if (n.empty()) {
-        if (Surface* s = z.outputWindow.surface(0); s && s->image) s->image->clear(s->backColour);
+        if (Surface* s = z.outputWindow.surface(0); s && s->image) {
+            s->image->clear(s->backColour);
+            s->currentX = 0;
+            s->currentY = 0;
+        }
         z.outputWindow.surfaceDrawn(0);
         return {};
     }
