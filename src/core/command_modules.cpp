@@ -1,5 +1,6 @@
 // Every module registers its own commands; this is only the list of modules.
 #include "core/zerin.h"
+#include "commands/output_window_commands.h"
 #include "commands/general_commands.h"
 #include "commands/print_commands.h"
 #include "panes/pane_commands.h"
@@ -18,6 +19,7 @@ void registerAllCommands(Zerin& zerin) {
     registerSettingsCommands(zerin);
     registerPaneCommands(zerin);
     registerGeneralCommands(zerin);
+    registerOutputWindowCommands(zerin);
 }
 
 }  // namespace zerin

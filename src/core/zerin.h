@@ -8,6 +8,7 @@
 
 #include "commands/general_state.h"
 #include "commands/output.h"
+#include "commands/output_window.h"
 #include "core/settings.h"
 #include "core/text_box.h"
 #include "core/ui_host.h"
@@ -69,6 +70,7 @@ public:
     GeneralState general;
     // The background of a mode command button that shows an "on" state (0x00BBGGRR).
     std::uint32_t highlightColour = 0;
+    OutputWindow outputWindow{*this};
 
     UiHost defaultUi;
     UiHost* ui = &defaultUi;
