@@ -10,6 +10,7 @@
 #include "core/text_box.h"
 #include "core/ui_host.h"
 #include "media/image_list.h"
+#include "modes/mode_bars.h"
 #include "modes/mode_groups.h"
 #include "modes/script_store.h"
 #include "panes/pane_model.h"
@@ -52,6 +53,13 @@ public:
     Dispatcher dispatcher;
     Interpreter interpreter;
     PaneModel panes;
+
+    // The command bars and what is being dragged between the window's elements
+    // ("Paths:" + tag, "Drives", a folder path, "ModeCommand:" + script).
+    ModeBars bars;
+    std::string dragText;
+    // The background of a mode button that shows an "on" state.
+    Colour highlightColour = 0xC0C0C0;
 
     UiHost defaultUi;
     UiHost* ui = &defaultUi;
