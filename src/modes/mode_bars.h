@@ -45,6 +45,8 @@ public:
     // The menus that belong to the pop-up menu module; unset they do nothing.
     std::function<void(ButtonRef, Point)> openPopupMenu;
     std::function<void()> openScriptMenu;
+    // The menu of the stored scripts at a location ("clock" for the size handle).
+    std::function<void(const std::string& location, Point)> openLocationMenu;
 };
 
 }  // namespace zerin
