@@ -2,12 +2,20 @@
 #include "core/zerin.h"
 #include "commands/print_commands.h"
 #include "modes/window_commands.h"
+#include "script/dispatcher_commands.h"
+#include "script/functions.h"
+#include "script/variable_commands.h"
+#include "core/settings_file.h"
 
 namespace zerin {
 
 void registerAllCommands(Zerin& zerin) {
     registerPrintCommands(zerin);
     registerWindowCommands(zerin);
+    registerVariableCommands(zerin);
+    registerBuiltInFunctions(zerin);
+    registerDispatcherCommands(zerin);
+    registerSettingsCommands(zerin);
 }
 
 }  // namespace zerin

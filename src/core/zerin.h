@@ -38,6 +38,8 @@ public:
     ModeGroups modeGroups;
     ScriptStore scripts;
     ImageList imageList;
+    // Set while Zerin.ini is being read (the on\load script runs in the middle of it).
+    bool loadingSettings = false;
 
     // Text controls the logic owns; the visible ones have Qt views.
     TextBox txtDebug;     // the debug pane

@@ -4,6 +4,7 @@
 
 #include "commands/output.h"
 #include "core/text.h"
+#include "script/language_messages.h"
 #include "script/run_state.h"
 #include "script/variables.h"
 #include "script/vocabulary.h"
@@ -32,7 +33,7 @@ std::string Dispatcher::chkCommand(std::string_view argLine, Variables& locals, 
     }
     m_run.commandFound = true;
     if (!hasHandler(number)) {
-        m_output.debugMessage("chkCommand: Not found: " + std::to_string(number));
+        m_output.debugMessage(std::string(messages::kChkCommandNotFound) + std::to_string(number));
         return {};
     }
     // The argument may point into a buffer the handler changes; give it its own copy.

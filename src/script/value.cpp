@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 #include "core/text.h"
@@ -107,8 +106,11 @@ std::string formatNumber(double x) {
     if (x == 0) return "0";
     char buf[64];
     // 15 significant digits hides the binary noise: 0.1 + 0.2 is written 0.3.
-    int n = std::snprintf(buf, sizeof buf, "%.15G", x);
-    std::string s(buf, n > 0 ? static_cast<std::size_t>(n) : 0);
+    // to_chars never consults the C locale, so a comma locale still gets ".".
+    auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::general, 15);
+    std::string s(buf, res.ptr);
+    for (char& c : s)
+        if (c == 'e') c = 'E';
     std::size_t e = s.find('E');
     std::string mantissa = e == std::string::npos ? s : s.substr(0, e);
     std::string exponent = e == std::string::npos ? "" : s.substr(e);

@@ -1,0 +1,353 @@
+#include "core/settings_file.h"
+
+#include <cstdint>
+#include <exception>
+#include <limits>
+#include <vector>
+
+#include "core/atomic_file.h"
+#include "core/text.h"
+#include "core/zerin.h"
+#include "script/value.h"
+
+namespace zerin {
+
+namespace {
+
+constexpr std::string_view kCrLf = text::kCrLf;
+
+// Hands out the file's lines. CR LF ends a line, and so does a bare LF: files edited on
+// Linux come without the CR.
+class LineReader {
+public:
+    explicit LineReader(std::string_view text) : m_text(text) {}
+
+    bool next(std::string_view& line) {
+        if (m_pos >= m_text.size()) return false;
+        std::size_t lf = m_text.find('\n', m_pos);
+        std::size_t end = lf == std::string_view::npos ? m_text.size() : lf;
+        line = m_text.substr(m_pos, end - m_pos);
+        if (lf != std::string_view::npos && !line.empty() && line.back() == '\r') line.remove_suffix(1);
+        m_pos = lf == std::string_view::npos ? m_text.size() : lf + 1;
+        return true;
+    }
+
+private:
+    std::string_view m_text;
+    std::size_t m_pos = 0;
+};
+
+// Splits at the first "::"; false when there is none.
+bool splitPair(std::string_view value, std::string_view& before, std::string_view& after) {
+    std::size_t sep = value.find("::");
+    if (sep == std::string_view::npos) return false;
+    before = value.substr(0, sep);
+    after = value.substr(sep + 2);
+    return true;
+}
+
+// A "script" line: its first word (up to and including the first blank), lower-cased
+// and trimmed, is "script"; the name is everything after that blank.
+bool isScriptLine(std::string_view line, std::string_view& name) {
+    std::size_t blank = line.find(' ');
+    std::string_view word = blank == std::string_view::npos ? line : line.substr(0, blank + 1);
+    if (text::lower(text::trim(word)) != "script") return false;
+    name = blank == std::string_view::npos ? std::string_view{} : line.substr(blank + 1);
+    return true;
+}
+
+bool isEndScriptLine(std::string_view line) { return text::lower(text::trimLeft(line)) == "end script"; }
+
+bool isEndCommandLine(std::string_view line) { return text::istartsWith(text::trimLeft(line), "END COMMAND)"); }
+
+// A timer interval: a whole number of milliseconds, never negative.
+bool readInterval(double number, std::int32_t& out) {
+    double r = roundHalfEven(number);
+    if (!(r >= 0 && r <= static_cast<double>(std::numeric_limits<std::int32_t>::max()))) return false;
+    out = static_cast<std::int32_t>(r);
+    return true;
+}
+
+class SettingsReader {
+public:
+    SettingsReader(Zerin& zerin, std::string_view text) : m_zerin(zerin), m_lines(text) {}
+
+    void run() {
+        std::string_view line;
+        while (m_lines.next(line)) {
+            if (!line.empty() && line.front() == '[') continue;
+            std::string_view name;
+            // Checked before the "=" test: a script whose name holds "=" must still be
+            // read as a block, or its lines would be taken for settings.
+            if (isScriptLine(line, name)) {
+                readScriptBlock(std::string(name));
+                continue;
+            }
+            std::size_t eq = line.find('=');
+            if (eq == std::string_view::npos) continue;
+            applyKey(text::lower(line.substr(0, eq)), line.substr(eq + 1));
+        }
+    }
+
+private:
+    void readScriptBlock(std::string name) {
+        std::string body;
+        bool any = false;
+        bool ended = false;
+        std::string_view line;
+        while (m_lines.next(line)) {
+            if (isEndScriptLine(line)) {
+                ended = true;
+                break;
+            }
+            if (any) body += kCrLf;
+            body += line;
+            any = true;
+        }
+        if (!ended || !any) return;
+        std::string key = text::lower(name);
+        m_zerin.scripts.add(key, std::move(body));
+        if (key != "on\\load") return;
+        const std::string* stored = m_zerin.scripts.find(key);
+        if (!stored) return;
+        m_zerin.txtOnLoad.setText(*stored);
+        try {
+            m_zerin.interpreter.RunEditor("", &m_zerin.txtOnLoad, "");
+        } catch (const std::exception&) {
+            // The reader goes on after a failing script; the run reports its own errors.
+        }
+    }
+
+    void applyKey(const std::string& key, std::string_view value) {
+        Settings& s = m_zerin.settings;
+        const double number = val(value);
+        std::int16_t n = 0;
+        const bool fits = toInt16(number, n);
+        auto flag = [&](bool& field) {
+            if (fits) field = n == 1;
+        };
+        auto int16 = [&](std::int16_t& field) {
+            if (fits) field = n;
+        };
+
+        if (key == "powerdrop") flag(s.powerdrop);
+        else if (key == "mouse_autofocus") flag(s.mouseAutofocus);
+        else if (key == "text_log") flag(s.textLog);
+        else if (key == "column_autosize") flag(s.columnAutosize);
+        else if (key == "vlc_background") flag(s.vlcBackground);
+        else if (key == "blink") flag(s.blink);
+        else if (key == "foldersizes") flag(s.folderSizes);
+        else if (key == "use_desktopcolor") flag(s.useDesktopColor);
+        else if (key == "start_maximized") flag(s.startMaximized);
+        else if (key == "column_headers") int16(s.columnHeaders);
+        else if (key == "mode") int16(s.mode);
+        else if (key == "font_size") int16(s.fontSize);
+        else if (key == "blink_interval") readInterval(number, s.blinkInterval);
+        else if (key == "slide_interval") {
+            std::int32_t ms = 0;
+            if (readInterval(number, ms)) s.slideInterval = s.slideTimerInterval = ms;
+        } else if (key == "left_path") setPanePath(0, value);
+        else if (key == "right_path") setPanePath(1, value);
+        else if (key == "vlc_loop") {
+            if (fits && n == 1) s.vlcLoop = true;
+        } else if (key == "pathgroup") {
+            // An eleventh group is dropped together with the lines that follow it.
+            m_droppingGroup = !m_zerin.pathGroups.addGroup(std::string(value));
+        } else if (key == "pathgroup_open") {
+            if (!m_droppingGroup && fits) m_zerin.pathGroups.group(m_zerin.pathGroups.count()).open = n == 1;
+        } else if (key == "path") {
+            std::string_view caption, target;
+            if (!m_droppingGroup && splitPair(value, caption, target))
+                m_zerin.pathGroups.addPath(m_zerin.pathGroups.count(), {std::string(caption), std::string(target)});
+        } else if (key == "modegroup") {
+            std::string_view name, location;
+            if (splitPair(value, name, location)) m_zerin.modeGroups.add(std::string(name), std::string(location));
+        } else if (key == "modecmd") readLegacyCommand(value);
+        else if (key == "il") m_zerin.imageList.paths.emplace_back(value);
+    }
+
+    void setPanePath(int pane, std::string_view value) {
+        (pane == 0 ? m_zerin.settings.leftPath : m_zerin.settings.rightPath) = std::string(value);
+        m_zerin.panes.setPath(pane, std::string(value));
+    }
+
+    // modecmd=group::name::script, or a block when the script begins with "(".
+    void readLegacyCommand(std::string_view value) {
+        std::string_view groupName, rest, commandName, script;
+        if (!splitPair(value, groupName, rest) || !splitPair(rest, commandName, script)) return;
+        std::string text;
+        if (!script.empty() && script.front() == '(') {
+            // The block is read to its end even when its group is unknown, so that its
+            // lines are never taken for settings.
+            text = std::string(script.substr(1));
+            text += kCrLf;
+            bool ended = false;
+            std::string_view line;
+            while (m_lines.next(line)) {
+                if (isEndCommandLine(line)) {
+                    ended = true;
+                    break;
+                }
+                text += line;
+                text += kCrLf;
+            }
+            if (!ended) return;
+        } else {
+            text = std::string(script);
+        }
+        if (ModeGroup* group = m_zerin.modeGroups.findByName(groupName))
+            m_zerin.modeGroups.addLegacy(*group, {std::string(commandName), std::move(text)});
+    }
+
+    Zerin& m_zerin;
+    LineReader m_lines;
+    bool m_droppingGroup = false;
+};
+
+// A value written on one line of the file must not carry a line break, or the rest of
+// it would be read back as lines of its own.
+std::string_view oneLine(std::string_view s) {
+    std::size_t end = s.find_first_of("\r\n");
+    return end == std::string_view::npos ? s : s.substr(0, end);
+}
+
+const char* flagText(bool on) { return on ? "1" : "0"; }
+
+}  // namespace
+
+std::filesystem::path settingsPath(const Zerin& zerin) { return zerin.programFolder / kSettingsFileName; }
+
+void loadSettingsText(Zerin& zerin, std::string_view fileContent) {
+    Settings& s = zerin.settings;
+    s.useDesktopColor = true;
+    s.startMaximized = true;
+    s.fontSize = 14;
+    s.leftPath = s.rightPath = "Drives";
+    zerin.panes.setPath(0, s.leftPath);
+    zerin.panes.setPath(1, s.rightPath);
+
+    std::string decoded;
+    if (!text::isValidUtf8(fileContent)) {
+        // A file brought from Windows is in its ANSI code page.
+        decoded = text::windows1252ToUtf8(fileContent);
+        fileContent = decoded;
+    }
+    if (fileContent.starts_with("\xEF\xBB\xBF")) fileContent.remove_prefix(3);
+
+    zerin.loadingSettings = true;
+    SettingsReader(zerin, fileContent).run();
+    zerin.loadingSettings = false;
+}
+
+void SettingsLoad(Zerin& zerin) {
+    std::string content, error;
+    switch (readWholeFile(settingsPath(zerin), content, error)) {
+        case ReadResult::Ok: break;
+        case ReadResult::Missing: content.clear(); break;
+        case ReadResult::Failed:
+            zerin.output.debugMessage(std::string(settings_messages::kLoadFailed) + error);
+            content.clear();
+            break;
+    }
+    loadSettingsText(zerin, content);
+}
+
+std::string settingsText(const Zerin& zerin) {
+    const Settings& s = zerin.settings;
+    std::string out;
+    out.reserve(4096);
+    auto line = [&out](std::string_view a, std::string_view b = {}, std::string_view c = {}) {
+        out += a;
+        out += b;
+        out += c;
+        out += kCrLf;
+    };
+    auto panePath = [&zerin](int pane, const std::string& field) -> std::string_view {
+        const std::string& shown = zerin.panes.path(pane);
+        return oneLine(shown.empty() ? field : shown);
+    };
+
+    line("powerdrop=", flagText(s.powerdrop));
+    line("mouse_autofocus=", flagText(s.mouseAutofocus));
+    line("text_log=", flagText(s.textLog));
+    line("column_headers=", std::to_string(s.columnHeaders));
+    line("column_autosize=", flagText(s.columnAutosize));
+    line("blink=", flagText(s.blink));
+    line("blink_interval=", std::to_string(s.blinkInterval));
+    line("foldersizes=", flagText(s.folderSizes));
+    line("use_desktopcolor=", flagText(s.useDesktopColor));
+    line("vlc_background=", flagText(s.vlcBackground));
+    line("mode=", std::to_string(s.mode));
+    line("start_maximized=", flagText(s.startMaximized));
+    line("slide_interval=", std::to_string(s.slideInterval));
+    line("font_size=", std::to_string(s.fontSize));
+    line("left_path=", panePath(0, s.leftPath));
+    line("right_path=", panePath(1, s.rightPath));
+
+    out += kCrLf;
+    line("[PATHS]");
+    for (int g = 0; g <= zerin.pathGroups.count(); ++g) {
+        const PathGroup& group = zerin.pathGroups.group(g);
+        if (g >= 1) {
+            out += kCrLf;
+            line("pathgroup=", oneLine(group.name));
+        }
+        for (const PathEntry& p : group.paths) {
+            std::string pair = std::string(oneLine(p.caption)) + "::";
+            line("path=", pair, oneLine(p.target));
+        }
+        line("pathgroup_open=", flagText(group.open));
+    }
+
+    out += kCrLf;
+    line("[MODES]");
+    for (const ModeGroup& group : zerin.modeGroups.all()) {
+        std::string pair = std::string(oneLine(group.name)) + "::";
+        line("modegroup=", pair, oneLine(group.locationKey));
+    }
+
+    out += kCrLf;
+    line("[SCRIPTS]");
+    for (const StoredScript& script : zerin.scripts.scripts()) {
+        // The name comes from the script's own header lines, not from its key. With
+        // several "#name=" lines the lookup joins them with line breaks; the first
+        // line is the name, the rest would break the block apart.
+        std::string location = headerValue("location", script.text);
+        std::string name = headerValue("name", script.text);
+        std::string prefix = text::trim(oneLine(location)).empty() ? "" : std::string(oneLine(location)) + "\\";
+        line("script ", prefix, oneLine(name));
+        line(script.text);
+        line("end script");
+        line("");
+    }
+
+    if (!zerin.imageList.paths.empty()) {
+        out += kCrLf;
+        line("[IMAGELIST]");
+        for (const std::string& path : zerin.imageList.paths) line("IL=", oneLine(path));
+    }
+    return out;
+}
+
+bool do_default_save(Zerin& zerin) {
+    if (zerin.loadingSettings) {
+        zerin.output.debugMessage(settings_messages::kSaveWhileLoading);
+        return false;
+    }
+    std::string error;
+    if (!writeFileAtomically(settingsPath(zerin), settingsText(zerin), error)) {
+        zerin.output.debugMessage(std::string(settings_messages::kSaveFailed) + error);
+        return false;
+    }
+    return true;
+}
+
+void registerSettingsCommands(Zerin& zerin) {
+    // do_default_save -> ""
+    zerin.dispatcher.registerHandler(41, [&zerin](CommandCall&) {
+        do_default_save(zerin);
+        return std::string();
+    });
+}
+
+}  // namespace zerin

@@ -1,0 +1,122 @@
+#include "core/startup.h"
+
+#include <exception>
+#include <string>
+
+#include "core/settings_file.h"
+#include "core/zerin.h"
+#include "script/vocabulary.h"
+
+namespace zerin {
+
+namespace {
+
+constexpr int kDoListUpdate = 24;
+constexpr int kDoVlcWallpaper = 34;
+constexpr int kDoMouseAutofocus = 54;
+
+// Start-up has no failure handling of its own in the steps it calls; a step that throws
+// is reported with its name and the next step still runs.
+class StepRunner {
+public:
+    explicit StepRunner(Zerin& zerin) : m_zerin(zerin) {}
+
+    template <typename F>
+    void operator()(std::string_view name, F&& step) {
+        try {
+            step();
+        } catch (const std::exception&) {
+            m_zerin.output.debugMessage(std::string(startup_messages::kStepFailed) + std::string(name));
+        }
+    }
+
+    void hook(std::string_view name, const std::function<void()>& step) {
+        if (step) (*this)(name, step);
+    }
+
+private:
+    Zerin& m_zerin;
+};
+
+// Kept as `public` without "=" would: a value the on\load script gave stays.
+void defaultPublic(Zerin& zerin, const std::string& name, std::string value) {
+    if (zerin.publicVars.find(name)) return;
+    zerin.publicVars.assign(name, std::move(value));
+    if (!zerin.publicVars.indexed(name)) zerin.publicVars.indexAppend(name);
+}
+
+void callIfRegistered(Zerin& zerin, int number, std::string_view arg) {
+    if (!zerin.dispatcher.hasHandler(number)) return;
+    Variables scratch;
+    zerin.dispatcher.chkCommand(arg, scratch, number);
+}
+
+}  // namespace
+
+bool runCommandLine(Zerin& zerin, const CommandLine& commandLine) {
+    const StoredScript* script = zerin.scripts.findByLocationName(commandLine.identifier);
+    if (!script) return false;
+    zerin.txtBackCode.setText(script->text);
+    zerin.interpreter.RunEditor("", &zerin.txtBackCode, commandLine.arguments);
+    return true;
+}
+
+StartupOutcome runStartup(Zerin& zerin, const std::optional<CommandLine>& commandLine, const StartupSteps& steps) {
+    StepRunner step(zerin);
+    Settings& s = zerin.settings;
+
+    s.mode = 1;
+    step("vocabulary", [] { vocabulary::commandTable(); });
+    step("SettingsLoad", [&] { SettingsLoad(zerin); });
+
+    if (commandLine) return runCommandLine(zerin, *commandLine) ? StartupOutcome::ScriptRan : StartupOutcome::ScriptNotFound;
+
+    step.hook("tooltips", steps.createTooltips);
+    step.hook("window style", steps.rememberWindowStyle);
+    step("list icons", [&] {
+        defaultPublic(zerin, "list.icons", "1");
+        defaultPublic(zerin, "list.icons.large", "0");
+    });
+    step.hook("help list", steps.fillHelpList);
+    step.hook("logo", steps.setLogoAndIcon);
+
+    // Whatever the file said: the text log is on, the slide interval is 5000 (the slide
+    // timer keeps the file's interval) and powerdrop is off.
+    s.textLog = true;
+    s.slideInterval = 5000;
+    s.powerdrop = false;
+    step.hook("fixed values", steps.assignFixedTables);
+
+    zerin.txtCode.clear();
+    zerin.txtDebug.clear();
+
+    if (s.vlcBackground) {
+        // do_vlc_wallpaper switches the background mode on again and applies it.
+        s.vlcBackground = false;
+        step("do_vlc_wallpaper", [&] { callIfRegistered(zerin, kDoVlcWallpaper, ""); });
+    }
+    if (s.mouseAutofocus) step("do_mouse_autofocus", [&] { callIfRegistered(zerin, kDoMouseAutofocus, ""); });
+
+    step.hook("parent buttons", steps.sizeParentButtonFonts);
+    step.hook("drives", steps.readDrives);
+    step.hook("right bar", steps.buildRightBar);
+    step.hook("mixer", steps.openMixer);
+    step.hook("columns", steps.setUpColumns);
+    step.hook("font size", steps.applyFontSize);
+    step.hook("show", steps.showWindow);
+    step("events", [&] { zerin.platform.pump.processEvents(); });
+    step.hook("folder sizes", steps.loadFolderSizeDatabase);
+    step.hook("icons", steps.setListIconMode);
+    for (int list = 0; list <= 1; ++list) {
+        step("do_list_update", [&] {
+            if (steps.fillList) steps.fillList(list);
+            else callIfRegistered(zerin, kDoListUpdate, std::to_string(list));
+        });
+    }
+    step.hook("resize", steps.resize);
+    step("events", [&] { zerin.platform.pump.processEvents(); });
+    step.hook("tab stops", steps.setCodeEditorTabWidth);
+    return StartupOutcome::WindowReady;
+}
+
+}  // namespace zerin

@@ -1,0 +1,9 @@
+#include <unistd.h>
+
+#include "platform/linux/linux_platform.h"
+
+namespace zerin::linux_platform {
+
+bool folderIsWritable(const std::string& folder) { return ::access(folder.c_str(), W_OK | X_OK) == 0; }
+
+}  // namespace zerin::linux_platform

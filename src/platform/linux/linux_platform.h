@@ -1,0 +1,33 @@
+// Every platform service of the Linux build in one owner. Create it after the
+// QApplication; hand `platform` to Zerin.
+#pragma once
+
+#include <iostream>
+
+#include "platform/linux/linux_system_services.h"
+#include "platform/linux/posix_processes.h"
+#include "platform/linux/qt_dialogs.h"
+#include "platform/linux/qt_event_pump.h"
+#include "platform/linux/qt_text_metrics.h"
+#include "platform/linux/silent_sound.h"
+#include "platform/linux/x11_key_state.h"
+#include "platform/platform.h"
+
+namespace zerin::linux_platform {
+
+struct LinuxPlatform {
+    QtEventPump pump;
+    MonotonicClock clock;
+    X11KeyState keys;
+    QtDialogs dialogs{std::cerr};
+    PosixProcesses processes;
+    SilentSound sound;
+    LinuxSystemServices system;
+    QtTextMetrics metrics;
+    Platform platform{pump, clock, keys, dialogs, processes, sound, system, metrics};
+};
+
+// True when the executable's folder (or any folder) can take new files.
+bool folderIsWritable(const std::string& folder);
+
+}  // namespace zerin::linux_platform

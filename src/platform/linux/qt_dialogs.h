@@ -1,0 +1,30 @@
+// Message boxes and the input box frmInput. Without a display (no X server, or Qt's
+// offscreen platform) nobody could answer, so every box answers Cancel at once and
+// says so in one line on standard error.
+#pragma once
+
+#include <ostream>
+
+#include "platform/dialogs.h"
+
+namespace zerin::linux_platform {
+
+namespace dialog_messages {
+inline constexpr std::string_view kHeadlessAnswer = "zerin: no display, answered Cancel: ";
+}
+
+class QtDialogs : public Dialogs {
+public:
+    explicit QtDialogs(std::ostream& errorStream);
+    MsgResult messageBox(std::string_view text, std::string_view title, MsgButtons buttons, MsgIcon icon) override;
+    std::optional<std::string> inputBox(std::string_view prompt, int fontSize) override;
+
+    // True when boxes cannot be shown and are answered with Cancel.
+    static bool headless();
+
+private:
+    void reportHeadless(std::string_view text);
+    std::ostream& m_err;
+};
+
+}  // namespace zerin::linux_platform

@@ -1,0 +1,68 @@
+#include "script/dispatcher_commands.h"
+
+#include <cstdio>
+
+#include "core/text.h"
+#include "core/zerin.h"
+#include "script/vocabulary.h"
+
+namespace zerin {
+
+namespace {
+
+std::string twoDigits(int n) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%02d", n);
+    return buf;
+}
+
+// help [command] -> "" : the named command's help block, or the one-line list
+std::string help(Zerin& zerin, CommandCall& c) {
+    std::string_view name = text::trimRight(text::trimLeftBlanksTabs(c.arg));
+    if (!name.empty()) {
+        zerin.output.print(zerin.dispatcher.chkCommand(std::string(name) + " /?", c.locals));
+        return {};
+    }
+    // Listed commands that do not know the help convention take "/??" as an ordinary
+    // argument; do_script_break would then stop the script that asked for help.
+    bool stopBefore = zerin.run.stopRequest;
+    for (std::string_view entry : kHelpList) {
+        std::string padded = text::upper(entry);
+        if (padded.size() < kHelpNameWidth) padded.append(kHelpNameWidth - padded.size(), ' ');
+        std::string summary = zerin.dispatcher.chkCommand(std::string(entry) + " /??", c.locals);
+        zerin.output.print("# " + padded + summary);
+    }
+    zerin.run.stopRequest = stopBefore;
+    return {};
+}
+
+}  // namespace
+
+void registerDispatcherCommands(Zerin& zerin) {
+    Dispatcher& d = zerin.dispatcher;
+    d.registerHandler(10, [&zerin](CommandCall& c) { return help(zerin, c); });
+    // do_time -> "HH:MM:SS" (the same on every system, so scripts can take it apart)
+    d.registerHandler(16, [&zerin](CommandCall&) {
+        LocalTime t = zerin.platform.clock.now();
+        return twoDigits(t.hour) + ":" + twoDigits(t.minute) + ":" + twoDigits(t.second);
+    });
+    // do_date -> "YYYY-MM-DD"
+    d.registerHandler(17, [&zerin](CommandCall&) {
+        LocalTime t = zerin.platform.clock.now();
+        return std::to_string(t.year) + "-" + twoDigits(t.month) + "-" + twoDigits(t.day);
+    });
+    // do_script_break -> "" : asks the running script to stop before its next line
+    d.registerHandler(50, [&zerin](CommandCall&) {
+        zerin.run.stopRequest = true;
+        return std::string();
+    });
+    // do_events -> "" : lets pending user-interface events run once
+    d.registerHandler(76, [&zerin](CommandCall&) {
+        zerin.platform.pump.processEvents();
+        return std::string();
+    });
+    // do.allcommands -> the command table text
+    d.registerHandler(140, [](CommandCall&) { return vocabulary::commandTable(); });
+}
+
+}  // namespace zerin

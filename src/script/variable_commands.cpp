@@ -1,0 +1,152 @@
+#include "script/variable_commands.h"
+
+#include "core/text.h"
+#include "core/zerin.h"
+#include "script/variables.h"
+
+namespace zerin {
+
+namespace {
+
+constexpr std::string_view kOnLoadKey = "on\\load";
+// A new on\load script carries its headers so that it is found again after a restart.
+constexpr std::string_view kOnLoadHeaders = "#name=load\r\n#location=on\r\n";
+
+std::string keyOf(std::string_view name) { return text::lower(text::trim(name)); }
+
+// The public index text lists the names in creation order.
+std::vector<std::string> indexNames(const Variables& vars) {
+    std::vector<std::string> names;
+    for (std::string_view w : text::split(vars.indexText()))
+        if (!w.empty()) names.emplace_back(w);
+    return names;
+}
+
+// Replaces the line holding the "public name" statement, or appends a new one.
+void writePublicLine(std::string& script, const std::string& name, const std::string& value) {
+    // Values read back by `public name = value` keep the blank after "=", so a value that
+    // already starts with one is written without another; otherwise every save and load
+    // would add a blank.
+    std::string line = "public " + name + (value.starts_with(' ') ? " =" : " = ") + value;
+    // Searching behind a virtual line end finds the statement on the first line too.
+    std::string haystack = "\r\n" + text::lower(script);
+    std::size_t hit = haystack.find("\r\npublic " + name + " ");
+    std::size_t hitEnd = haystack.find("\r\npublic " + name + "\r\n");
+    if (hit == std::string::npos || (hitEnd != std::string::npos && hitEnd < hit)) hit = hitEnd;
+    if (hit == std::string::npos) {
+        if (!script.empty() && !script.ends_with("\r\n")) script += "\r\n";
+        script += line + "\r\n";
+        return;
+    }
+    std::size_t start = hit;  // in script coordinates: haystack has two extra bytes first
+    std::size_t end = script.find("\r\n", start);
+    if (end == std::string::npos) end = script.size();
+    script.replace(start, end - start, line);
+}
+
+}  // namespace
+
+bool isNothing(std::string_view value) { return text::iequals(text::trim(value), "nothing"); }
+
+// do_set "name value" -> ""
+void doSet(Zerin& zerin, std::string_view arg, Variables& locals, LocalIndex index) {
+    std::string_view rest;
+    std::string key = keyOf(text::firstWord(text::trim(arg), &rest));
+    std::string value(text::trim(rest));
+    bool remove = isNothing(value);
+    Variables& pub = zerin.publicVars;
+    if (pub.indexed(key)) {
+        pub.erase(key);
+        if (remove) pub.indexRemove(key);
+        else pub.add(key, std::move(value));
+        return;
+    }
+    if (index == LocalIndex::Use && locals.indexed(key)) {
+        locals.erase(key);
+        if (remove) locals.indexRemove(key);
+        else locals.add(key, std::move(value));
+        return;
+    }
+    if (remove) {
+        // A stored but unindexed name (made by do_set through the dispatcher) goes too.
+        if (index == LocalIndex::Ignore) locals.erase(key);
+        return;
+    }
+    // The dispatcher's do_set cannot see the index, so it may meet a name that is already
+    // stored: the value is updated rather than the new one refused.
+    locals.assign(key, std::move(value));
+    if (index == LocalIndex::Use) locals.indexAppend(key);
+}
+
+// do_get "name" -> the variable's value or ""
+std::string doGet(Zerin& zerin, std::string_view arg, const Variables* locals) {
+    std::string key = keyOf(arg);
+    if (locals && locals->indexed(key))
+        if (const std::string* v = locals->find(key)) return *v;
+    if (zerin.publicVars.indexed(key))
+        if (const std::string* v = zerin.publicVars.find(key)) return *v;
+    return {};
+}
+
+// public "name [=] value" -> "false" (new), "true" (removed without "="), else ""
+std::string doPublic(Zerin& zerin, std::string_view arg) {
+    std::string_view afterName;
+    std::string key = keyOf(text::firstWord(text::trimLeft(arg), &afterName));
+    std::string_view afterLeft = text::trimLeft(afterName);
+    bool hasEquals = afterLeft == "=" || afterLeft.starts_with("= ");
+    // After "=" the value is taken unchanged, so the blank that follows it stays.
+    std::string value(hasEquals ? afterLeft.substr(1) : afterName);
+    bool remove = isNothing(value);
+    Variables& pub = zerin.publicVars;
+    if (!pub.indexed(key)) {
+        if (!remove) {
+            pub.assign(key, std::move(value));
+            pub.indexAppend(key);
+        }
+        return "false";
+    }
+    if (remove) {
+        pub.erase(key);
+        pub.indexRemove(key, true);
+        return hasEquals ? "" : "true";
+    }
+    if (hasEquals) {
+        pub.assign(key, std::move(value));
+        return {};
+    }
+    // Kept: a second declaration without "=" leaves the value and is reported the way
+    // a failing command is, with an empty debug line.
+    zerin.output.debugMessage("");
+    return {};
+}
+
+// public.save -> ""
+void publicSave(Zerin& zerin) {
+    const std::string* stored = zerin.scripts.find(kOnLoadKey);
+    std::string script = stored ? *stored : std::string(kOnLoadHeaders);
+    for (const std::string& name : indexNames(zerin.publicVars)) {
+        const std::string* value = zerin.publicVars.find(name);
+        writePublicLine(script, name, value ? *value : std::string());
+    }
+    zerin.scripts.set(std::string(kOnLoadKey), std::move(script));
+}
+
+void registerVariableCommands(Zerin& zerin) {
+    Dispatcher& d = zerin.dispatcher;
+    // do_set "name value" -> ""
+    d.registerHandler(11, [&zerin](CommandCall& c) {
+        doSet(zerin, c.arg, c.locals, LocalIndex::Ignore);
+        return std::string();
+    });
+    // do_get "name" -> the public variable's value
+    d.registerHandler(44, [&zerin](CommandCall& c) { return doGet(zerin, c.arg); });
+    // public "name [=] value" -> "false", "true" or ""
+    d.registerHandler(99, [&zerin](CommandCall& c) { return doPublic(zerin, c.arg); });
+    // public.save -> ""
+    d.registerHandler(100, [&zerin](CommandCall&) {
+        publicSave(zerin);
+        return std::string();
+    });
+}
+
+}  // namespace zerin

@@ -1,0 +1,178 @@
+#include <gtest/gtest.h>
+
+#include "core/command_line.h"
+#include "core/program_folder.h"
+#include "core/settings_file.h"
+#include "core/shutdown.h"
+#include "core/startup.h"
+#include "core/zerin.h"
+#include "fake_platform.h"
+#include "temp_dir.h"
+
+using namespace zerin;
+
+namespace {
+
+TEST(CommandLineSplit, QuotesNameTheScriptAndTheRestIsTheArgumentText) {
+    struct Case {
+        std::string_view raw, identifier, arguments;
+    } cases[] = {
+        {"tools\\backup", "tools\\backup", ""},
+        {"   tools\\backup a b", "tools\\backup a b", ""},  // unquoted: all of it names the script
+        {"\"tools\\backup\" a b", "tools\\backup", "a b"},
+        {"  \"tools\\my backup\"    a  b ", "tools\\my backup", "a  b "},
+        {"\"tools\\backup\"", "tools\\backup", ""},
+        {"\"no closing quote", "no closing quote", ""},
+        {"\"\" x", "", "x"},
+    };
+    for (const Case& c : cases) {
+        CommandLine line = splitCommandLine(c.raw);
+        EXPECT_EQ(line.identifier, c.identifier) << c.raw;
+        EXPECT_EQ(line.arguments, c.arguments) << c.raw;
+    }
+}
+
+TEST(ProgramArgumentsTest, OneArgumentIsRawTextSeveralAreIdentifierAndArguments) {
+    ProgramArguments none = parseProgramArguments({});
+    EXPECT_FALSE(none.commandLine);
+    EXPECT_FALSE(none.home);
+
+    ProgramArguments raw = parseProgramArguments({"--home", "/h", "\"tools\\backup\" a b"});
+    ASSERT_TRUE(raw.commandLine);
+    EXPECT_EQ(*raw.home, "/h");
+    EXPECT_EQ(raw.commandLine->identifier, "tools\\backup");
+    EXPECT_EQ(raw.commandLine->arguments, "a b");
+
+    ProgramArguments many = parseProgramArguments({"--home=/h", "tools\\backup", "a", "b c"});
+    ASSERT_TRUE(many.commandLine);
+    EXPECT_EQ(many.commandLine->identifier, "tools\\backup");
+    EXPECT_EQ(many.commandLine->arguments, "a b c");
+
+    EXPECT_FALSE(parseProgramArguments({"  "}).commandLine);  // blank: the window starts
+    EXPECT_FALSE(parseProgramArguments({"--home"}).error.empty());
+    // Only a leading --home is an option; later it is an argument of the script.
+    ProgramArguments later = parseProgramArguments({"x", "--home", "y"});
+    EXPECT_FALSE(later.home);
+    EXPECT_EQ(later.commandLine->arguments, "--home y");
+}
+
+TEST(ProgramFolderTest, HomeThenWritableExecutableFolderThenXdg) {
+    ProgramFolderInputs in;
+    in.executableFolder = "/opt/zerin";
+    in.xdgConfigHome = "/cfg";
+    in.userHome = "/home/ann";
+    bool writable = true;
+    in.isWritable = [&](const std::filesystem::path&) { return writable; };
+
+    EXPECT_EQ(chooseProgramFolder(in), "/opt/zerin");
+    writable = false;
+    EXPECT_EQ(chooseProgramFolder(in), "/cfg/zerin");
+    in.xdgConfigHome = "relative/cfg";
+    EXPECT_EQ(chooseProgramFolder(in), "/home/ann/.config/zerin");
+    in.home = "/data/z/../zz";
+    EXPECT_EQ(chooseProgramFolder(in), "/data/zz");
+}
+
+struct StartupTest : ::testing::Test {
+    test::FakePlatform fp;
+    test::TempDir dir;
+    Zerin z{fp.platform};
+    StartupTest() {
+        z.programFolder = dir.path();
+        registerAllCommands(z);
+    }
+};
+
+TEST_F(StartupTest, CommandLineFindsTheScriptInAnyCaseAndSkipsTheWindow) {
+    dir.write("Zerin.ini", "script Tools\\Backup\r\n#location=Tools\r\n#name=Backup\r\n? 1\r\nend script\r\n");
+    bool windowTouched = false;
+    StartupSteps steps;
+    steps.showWindow = [&] { windowTouched = true; };
+    steps.createTooltips = [&] { windowTouched = true; };
+
+    EXPECT_EQ(runStartup(z, CommandLine{"tools\\backup", "a b"}, steps), StartupOutcome::ScriptRan);
+    EXPECT_EQ(z.txtBackCode.text(), "#location=Tools\r\n#name=Backup\r\n? 1");
+    EXPECT_FALSE(windowTouched);
+    EXPECT_EQ(fp.pump.pumps, 0);
+
+    test::FakePlatform fp2;
+    Zerin other(fp2.platform);
+    other.programFolder = dir.path();
+    EXPECT_EQ(runStartup(other, CommandLine{"tools\\nosuch", ""}, steps), StartupOutcome::ScriptNotFound);
+    EXPECT_EQ(other.txtBackCode.text(), "");
+    EXPECT_FALSE(windowTouched);
+    // Nothing is written by a command-line run.
+    EXPECT_EQ(dir.read("Zerin.ini").find("powerdrop"), std::string::npos);
+}
+
+TEST_F(StartupTest, WindowStepsRunInOrderAfterTheFixedValues) {
+    dir.write("Zerin.ini", "text_log=0\r\npowerdrop=1\r\nslide_interval=2000\r\nmode=4\r\n");
+    std::vector<std::string> order;
+    auto record = [&](std::string name) { return [&order, name] { order.push_back(name); }; };
+    StartupSteps steps;
+    steps.createTooltips = record("tooltips");
+    steps.assignFixedTables = [&] {
+        order.push_back("fixed");
+        EXPECT_TRUE(z.settings.textLog);
+    };
+    steps.readDrives = record("drives");
+    steps.showWindow = record("show");
+    steps.loadFolderSizeDatabase = record("cache");
+    steps.fillList = [&](int list) { order.push_back("list" + std::to_string(list)); };
+    steps.resize = record("resize");
+    steps.setCodeEditorTabWidth = record("tabs");
+    z.txtCode.setText("old code");
+
+    EXPECT_EQ(runStartup(z, std::nullopt, steps), StartupOutcome::WindowReady);
+    EXPECT_EQ(order, (std::vector<std::string>{"tooltips", "fixed", "drives", "show", "cache", "list0", "list1",
+                                               "resize", "tabs"}));
+    EXPECT_TRUE(z.settings.textLog);
+    EXPECT_FALSE(z.settings.powerdrop);
+    EXPECT_EQ(z.settings.slideInterval, 5000);
+    EXPECT_EQ(z.settings.slideTimerInterval, 2000);
+    EXPECT_EQ(z.settings.mode, 4);
+    EXPECT_EQ(z.txtCode.text(), "");
+    EXPECT_EQ(fp.pump.pumps, 2);
+}
+
+TEST_F(StartupTest, AFailingStepIsReportedAndTheRestStillRuns) {
+    StartupSteps steps;
+    bool resized = false;
+    steps.readDrives = [] { throw std::runtime_error("no drives"); };
+    steps.resize = [&] { resized = true; };
+    runStartup(z, std::nullopt, steps);
+    EXPECT_TRUE(resized);
+    EXPECT_NE(z.txtDebug.text().find(std::string(startup_messages::kStepFailed) + "drives"), std::string::npos);
+}
+
+TEST_F(StartupTest, ListIconDefaultsDoNotReplaceWhatTheOnLoadScriptSet) {
+    z.publicVars.assign("list.icons", "0");
+    runStartup(z, std::nullopt, {});
+    EXPECT_EQ(*z.publicVars.find("list.icons"), "0");
+    EXPECT_EQ(*z.publicVars.find("list.icons.large"), "0");
+    EXPECT_TRUE(z.publicVars.indexed("list.icons.large"));
+}
+
+TEST_F(StartupTest, CloseDialogueCancelKeepsNoSavesNothingYesSavesBoth) {
+    int databaseSaves = 0;
+    ShutdownSteps steps;
+    steps.saveFolderSizeDatabase = [&] { ++databaseSaves; };
+
+    fp.dialogs.answers = {MsgResult::Cancel, MsgResult::No, MsgResult::Yes};
+    EXPECT_FALSE(closeRequested(z, "Zerin", steps));
+    ASSERT_EQ(fp.dialogs.shown.size(), 1u);
+    EXPECT_EQ(fp.dialogs.shown[0].text, "Exiting Zerin\r\n\r\nSave settings and database?");
+    EXPECT_EQ(fp.dialogs.shown[0].title, "Zerin");
+    EXPECT_EQ(fp.dialogs.shown[0].buttons, MsgButtons::YesNoCancel);
+
+    EXPECT_TRUE(closeRequested(z, "Zerin", steps));
+    EXPECT_FALSE(std::filesystem::exists(dir / "Zerin.ini"));
+    EXPECT_EQ(databaseSaves, 0);
+
+    z.settings.fontSize = 17;
+    EXPECT_TRUE(closeRequested(z, "Zerin", steps));
+    EXPECT_NE(dir.read("Zerin.ini").find("font_size=17\r\n"), std::string::npos);
+    EXPECT_EQ(databaseSaves, 1);
+}
+
+}  // namespace
