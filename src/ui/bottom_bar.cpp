@@ -15,7 +15,13 @@ constexpr int kCaptionMargin = 10;
 
 BottomBar::BottomBar(Zerin& zerin, QWidget* parent) : QFrame(parent), m_zerin(zerin) {
     setObjectName(QStringLiteral("frmBottom"));
-    setStyleSheet(QStringLiteral("#frmBottom { background: %1; }").arg(kPanelColour));
+    setStyleSheet(QStringLiteral("#frmBottom { background: %1; }"
+                                 "#frmBottom QPushButton { background: #343a43; color: #e6e6e6; border: 1px solid #4a515c;"
+                                 " border-radius: 3px; padding: 0 6px; }"
+                                 "#frmBottom QPushButton:hover { background: #3f4650; }"
+                                 "#frmBottom QPushButton#cmdWindow_0, #frmBottom QPushButton#cmdPaths_0 {"
+                                 " background: #2a2f36; color: #a8b0bc; }")
+                      .arg(kPanelColour));
     m_windows = new QPushButton(QStringLiteral("Windows"), this);
     m_windows->setObjectName(QStringLiteral("cmdWindow_0"));
     m_paths = new QPushButton(QStringLiteral("Paths"), this);

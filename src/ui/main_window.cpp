@@ -5,8 +5,11 @@
 #include <QSlider>
 #include <QStandardPaths>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <stdexcept>
 
+#include "core/startup.h"
 #include "core/zerin.h"
 #include "modes/bar_builder.h"
 #include "ui/bottom_bar.h"
@@ -14,6 +17,7 @@
 #include "ui/panes_region.h"
 #include "ui/right_bar.h"
 #include "ui/size_handle.h"
+#include "ui/text_box_view.h"
 #include "ui/tool_tips.h"
 #include "ui/top_bar.h"
 #include "ui/ui_style.h"
@@ -73,11 +77,24 @@ MainWindow::MainWindow(Zerin& zerin, QWidget* parent) : QMainWindow(parent), m_z
 
     applyFontSize();
     m_zerin.ui = this;
-    resize(1280, 800);
+    QSize start(1280, 800);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) start = start.boundedTo(screen->availableSize());
+    resize(start);
 }
 
 MainWindow::~MainWindow() {
     if (m_zerin.ui == this) m_zerin.ui = &m_zerin.defaultUi;
+}
+
+void MainWindow::fillStartupSteps(StartupSteps& steps) {
+    steps.buildRightBar = [this] { BarBuilder(m_zerin).RefreshBar(); };
+    steps.applyFontSize = [this] { applyFontSize(); };
+    steps.resize = [this] { runResize(); };
+    // One tab stop of 20 dialog units: five average character widths.
+    steps.setCodeEditorTabWidth = [this] {
+        TextBoxView* code = m_workArea->codeEditor();
+        code->setTabStopDistance(5 * QFontMetricsF(code->font()).averageCharWidth());
+    };
 }
 
 void MainWindow::applyFontSize() { applyWindowStyle(this, m_zerin.settings.fontSize); }
@@ -169,6 +186,7 @@ void MainWindow::resizeSteps() {
     const int panesHeight = h - bottomHeight - panesTop;
     m_panes->setGeometry(0, panesTop, w - column, panesHeight);
     m_panes->setVisible(m_panesShown);
+    if (m_panesShown) m_panes->refresh();
 
     step(texts::kRefreshClockButton);
     const int handleHeight = QFontMetrics(font()).height() + 12;

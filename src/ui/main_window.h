@@ -12,6 +12,7 @@ class QSlider;
 
 namespace zerin {
 class Zerin;
+struct StartupSteps;
 }
 
 namespace zerin::ui {
@@ -38,6 +39,10 @@ public:
 
     // Asked on every close request; false keeps the window open.
     void setCloseHandler(std::function<bool()> handler) { m_closeHandler = std::move(handler); }
+
+    // Hands start-up the window's own steps: the right bar, the font, the resize and the
+    // code editor's tab width.
+    void fillStartupSteps(StartupSteps& steps);
 
     // The resize order: bars, display mode, regions, in the fixed sequence of steps.
     void runResize();

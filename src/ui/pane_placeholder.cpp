@@ -27,6 +27,14 @@ PanePlaceholder::PanePlaceholder(Zerin& zerin, int pane, QWidget* parent)
     m_list->header()->setStretchLastSection(false);
     m_list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
 
+    setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid #3a4049; border-radius: 2px; padding: 1px 4px;"
+                                 " background: #101215; color: #e6e6e6; }"
+                                 "QPushButton { background: #343a43; color: #e6e6e6; border: 1px solid #4a515c;"
+                                 " border-radius: 3px; }"
+                                 "QTreeWidget { background: #15171b; color: #e6e6e6; border: 1px solid #2c3138; }"
+                                 "QTreeWidget::item:selected { background: #3a6ea5; color: #ffffff; }"
+                                 "QHeaderView::section { background: #2a2f36; color: #c8ced6; border: none;"
+                                 " border-right: 1px solid #3a4049; padding: 2px 4px; }"));
     auto* top = new QHBoxLayout;
     top->setContentsMargins(0, 0, 0, 0);
     top->setSpacing(2);
@@ -48,9 +56,14 @@ PanePlaceholder::PanePlaceholder(Zerin& zerin, int pane, QWidget* parent)
 
 PanePlaceholder::~PanePlaceholder() { m_zerin.panes.list(m_pane).removeObserver(m_observer); }
 
+void PanePlaceholder::refreshPath() {
+    QString path = QString::fromStdString(m_zerin.panes.path(m_pane));
+    if (m_path->text() != path && !m_path->hasFocus()) m_path->setText(path);
+}
+
 void PanePlaceholder::refresh() {
     m_filling = true;
-    m_path->setText(QString::fromStdString(m_zerin.panes.path(m_pane)));
+    refreshPath();
     m_list->clear();
     for (const ListItem& item : m_zerin.panes.list(m_pane).items()) {
         QStringList cols{QString::fromStdString(item.text)};

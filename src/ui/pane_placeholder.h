@@ -26,6 +26,7 @@ public:
     QTreeWidget* list() const { return m_list; }
     // Re-reads the path and the items from the model.
     void refresh();
+    void refreshPath();
 
 signals:
     void selectionChanged(int pane);

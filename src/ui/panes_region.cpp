@@ -35,7 +35,7 @@ void PanesRegion::focusSourceParentOrList() {
 }
 
 void PanesRegion::refresh() {
-    for (PanePlaceholder* p : m_panes) p->refresh();
+    for (PanePlaceholder* p : m_panes) p->refreshPath();
 }
 
 }  // namespace zerin::ui

@@ -21,7 +21,7 @@ public:
     PanePlaceholder* pane(int index) const { return m_panes[index == 1 ? 1 : 0]; }
     void focusList(int pane);
     void focusSourceParentOrList();
-    // Redraws both panes from their models.
+    // Shows both panes' current paths.
     void refresh();
 
 signals:
