@@ -105,6 +105,7 @@ int main(int argc, char** argv) {
 
     zerin::ui::MainWindow window(zerin);
     zerin::StartupSteps steps;
+    window.fillStartupSteps(steps);
     steps.showWindow = [&window] { window.show(); };
     zerin::ShutdownSteps shutdown;
     window.setCloseHandler([&zerin, &window, &shutdown] {
