@@ -13,6 +13,7 @@
 #include "core/startup.h"
 #include "core/zerin.h"
 #include "platform/linux/linux_platform.h"
+#include "ui/frm_output.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -87,6 +88,8 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(zerin.programFolder, ec);
 
     zerin::registerAllCommands(zerin);
+    // The output window exists for the program's life; scripts show and close it.
+    zerin::ui::FrmOutput frmOutput(zerin);
 
     if (commandLineRun) {
         zerin.output.setMirror(&std::cout);
@@ -102,6 +105,7 @@ int main(int argc, char** argv) {
 
     zerin::ui::MainWindow window(zerin);
     zerin::StartupSteps steps;
+    window.fillStartupSteps(steps);
     steps.showWindow = [&window] { window.show(); };
     zerin::ShutdownSteps shutdown;
     window.setCloseHandler([&zerin, &window, &shutdown] {

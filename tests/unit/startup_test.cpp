@@ -93,7 +93,7 @@ TEST_F(StartupTest, CommandLineFindsTheScriptInAnyCaseAndSkipsTheWindow) {
     steps.createTooltips = [&] { windowTouched = true; };
 
     EXPECT_EQ(runStartup(z, CommandLine{"tools\\backup", "a b"}, steps), StartupOutcome::ScriptRan);
-    EXPECT_EQ(z.txtBackCode.text(), "#location=Tools\r\n#name=Backup\r\n? 1");
+    EXPECT_EQ(z.txtBackCode.text(), "\r\ncommand = a b\r\napp.location = Tools\r\napp.name = Backup\r\n10000012 1\r\n");
     EXPECT_FALSE(windowTouched);
     EXPECT_EQ(fp.pump.pumps, 0);
 
