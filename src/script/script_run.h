@@ -4,7 +4,9 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
+#include "script/line_plan.h"
 #include "script/run_context.h"
 
 namespace zerin {
@@ -29,14 +31,25 @@ private:
     bool pauseKeyDown();
     bool readyFor(const std::string& line);
     void execute(std::string line);
-    void numericLine(double value, std::string_view args);
-    bool skipFunction();
-    bool expressionLine(const std::string& line, std::string_view firstWord, std::string_view args);
+    void run(const LinePlan& plan);
     std::string assignedValue(std::string_view right);
+
+    // A line read once at a position: its length, its text and, when nothing is to be
+    // substituted into it, its plan. Forgotten whenever the buffer's text changes.
+    struct ReadLine {
+        std::size_t length = 0;
+        bool skip = false;  // a comment or directive line of the code editor
+        std::string text;
+        bool planned = false;
+        LinePlan plan;
+    };
+    ReadLine readLine(std::size_t start, std::size_t lineEnd);
 
     RunContext m_run;
     LineBudget& m_budget;
     std::string m_previousLine;
+    std::unordered_map<std::size_t, ReadLine> m_lines;
+    bool m_linesStale = false;  // the text changed: forget m_lines before the next line
     int m_observer = 0;
 };
 
