@@ -33,30 +33,51 @@ bool inCommandTable(std::string_view word) {
     return vocabulary::commandTable().find(key) != std::string::npos;
 }
 
-// A jump line (code up to 10000000: target position and kind) or a compiled command.
-LinePlan numericPlan(double value, std::string_view args) {
-    LinePlan plan;
+LineCode codeOf(double value) {
+    LineCode code;
     double whole = roundHalfEven(std::clamp(value, -9.0e15, 9.0e15));
     if (value <= kCommandCodeBase) {
-        auto code = static_cast<long long>(whole);
-        long long kind = code % 10;
-        long long target = code / 10;
+        auto n = static_cast<long long>(whole);
+        code.jump = true;
+        code.kind = n % 10;
+        code.target = n / 10;
+    } else {
+        code.number = static_cast<int>(std::min(whole - kCommandCodeBase, static_cast<double>(INT_MAX)));
+    }
+    return code;
+}
+
+}  // namespace
+
+bool lineCode(std::string_view line, LineCode& code) {
+    std::size_t blank = line.find(' ');
+    std::string_view first = line.substr(0, blank);
+    if (first.empty() || first.find_first_not_of("0123456789") != std::string_view::npos) return false;
+    double value = val(first);
+    if (value == 0) return false;
+    code = codeOf(value);
+    code.argsStart = blank == std::string_view::npos ? line.size() : blank + 1;
+    return true;
+}
+
+// A jump line (code up to 10000000: target position and kind) or a compiled command.
+LinePlan codePlan(const LineCode& code, std::string_view args) {
+    LinePlan plan;
+    if (code.jump) {
         std::string_view condition = text::trim(args);
         bool zero = condition.empty() || condition == "0" || condition == "false";
         // A position below 1 is no place in the text: such a line is skipped.
-        if (((!zero && kind == 1) || (zero && kind == 0)) && target >= 1) {
+        if (((!zero && code.kind == 1) || (zero && code.kind == 0)) && code.target >= 1) {
             plan.kind = LinePlan::Kind::Jump;
-            plan.target = static_cast<std::size_t>(target);
+            plan.target = static_cast<std::size_t>(code.target);
         }
         return plan;
     }
     plan.kind = LinePlan::Kind::Command;
-    plan.number = static_cast<int>(std::min(whole - kCommandCodeBase, static_cast<double>(INT_MAX)));
+    plan.number = code.number;
     plan.text = args;
     return plan;
 }
-
-}  // namespace
 
 std::size_t findFunctionEnd(std::string_view text, std::size_t from) {
     constexpr std::string_view kEnd = "END FUNCTION\r\n";
@@ -74,7 +95,7 @@ LinePlan planLine(std::string_view line, std::string_view text, std::size_t at) 
 
     if (!first.empty() && mayBeNumber(first[0])) {
         double value = val(first);
-        if (value != 0 && !std::isnan(value)) return numericPlan(value, args);
+        if (value != 0 && !std::isnan(value)) return codePlan(codeOf(value), args);
     }
     LinePlan plan;
     if (first == "FUNCTION") {

@@ -21,6 +21,20 @@ struct LinePlan {
                              // Assign: the right side
 };
 
+// A compiled line's code (its first word, all digits) decides what the line is whatever
+// is substituted into its arguments: a jump (kind 0 or 1, target) or a command number.
+struct LineCode {
+    bool jump = false;
+    long long kind = 0;
+    long long target = 0;
+    int number = 0;
+    std::size_t argsStart = 0;  // where the arguments begin in the line
+};
+// The code of a line whose first word is all digits and not 0, or false.
+bool lineCode(std::string_view line, LineCode& code);
+// The plan of a coded line once its arguments are known.
+LinePlan codePlan(const LineCode& code, std::string_view args);
+
 // Where END FUNCTION + CR LF ends, searched in any case from `from` (0-based), or npos.
 std::size_t findFunctionEnd(std::string_view text, std::size_t from);
 

@@ -100,6 +100,7 @@ void ScriptRun::loop() {
         if (!readyFor(line.text)) return;
         m_run.jumped = false;
         if (line.planned) run(line.plan);
+        else if (line.coded) executeCoded(line.text, line.code);
         else execute(line.text);
         if (m_run.ended) return;
         if (!m_run.jumped) m_run.position += m_run.lineLength;
@@ -119,6 +120,8 @@ ScriptRun::ReadLine ScriptRun::readLine(std::size_t start, std::size_t lineEnd) 
     if (!line.skip && nothingToSubstitute(line.text)) {
         line.planned = true;
         line.plan = planLine(line.text, m_run.text(), start + 1);
+    } else if (!line.skip && !m_run.editorMode) {
+        line.coded = lineCode(line.text, line.code);
     }
     return line;
 }
@@ -144,6 +147,14 @@ bool ScriptRun::readyFor(const std::string& line) {
 void ScriptRun::execute(std::string line) {
     LineSubstitution(m_run.zerin, m_run.locals).apply(line);
     run(planLine(line, m_run.text(), m_run.position));
+}
+
+// Substituting into a compiled line leaves its code alone: only the arguments are read
+// again, the code's meaning is kept.
+void ScriptRun::executeCoded(std::string line, const LineCode& code) {
+    LineSubstitution(m_run.zerin, m_run.locals).apply(line);
+    std::string_view args = code.argsStart < line.size() ? std::string_view(line).substr(code.argsStart) : std::string_view{};
+    run(codePlan(code, args));
 }
 
 void ScriptRun::run(const LinePlan& plan) {

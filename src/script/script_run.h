@@ -31,6 +31,7 @@ private:
     bool pauseKeyDown();
     bool readyFor(const std::string& line);
     void execute(std::string line);
+    void executeCoded(std::string line, const LineCode& code);
     void run(const LinePlan& plan);
     std::string assignedValue(std::string_view right);
 
@@ -42,6 +43,8 @@ private:
         std::string text;
         bool planned = false;
         LinePlan plan;
+        bool coded = false;  // not planned, but its code is known
+        LineCode code;
     };
     ReadLine readLine(std::size_t start, std::size_t lineEnd);
 

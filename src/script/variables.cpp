@@ -5,7 +5,7 @@
 namespace zerin {
 
 const std::string* Variables::find(std::string_view key) const {
-    auto it = m_store.find(std::string(key));
+    auto it = m_store.find(key);
     return it == m_store.end() ? nullptr : &it->second.value;
 }
 
@@ -14,7 +14,8 @@ bool Variables::add(const std::string& key, std::string value) {
 }
 
 void Variables::assign(const std::string& key, std::string value) {
-    Entry& e = m_store[key];
+    auto it = m_store.find(std::string_view(key));
+    Entry& e = it != m_store.end() ? it->second : m_store[key];
     e.value = std::move(value);
     e.numericValid = false;
 }
@@ -22,7 +23,7 @@ void Variables::assign(const std::string& key, std::string value) {
 bool Variables::erase(std::string_view key) { return m_store.erase(std::string(key)) > 0; }
 
 double Variables::number(std::string_view key) const {
-    auto it = m_store.find(std::string(key));
+    auto it = m_store.find(key);
     if (it == m_store.end()) return 0;
     const Entry& e = it->second;
     if (!e.numericValid) {
@@ -32,7 +33,7 @@ double Variables::number(std::string_view key) const {
     return e.numeric;
 }
 
-bool Variables::indexed(std::string_view key) const { return m_indexSet.count(std::string(key)) > 0; }
+bool Variables::indexed(std::string_view key) const { return m_indexSet.find(key) != m_indexSet.end(); }
 
 void Variables::indexAppend(const std::string& key) {
     m_indexText += ' ';
