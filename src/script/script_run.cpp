@@ -126,8 +126,22 @@ ScriptRun::ReadLine ScriptRun::readLine(std::size_t start, std::size_t lineEnd) 
     return line;
 }
 
+// Asking for the key state is a round trip to the display server, which would cost more
+// than the line itself: it is asked on a run's first line and then once every couple of
+// milliseconds or every few hundred lines, whichever comes first. A press in between is
+// still seen ("pressed since the last query").
 bool ScriptRun::pauseKeyDown() {
-    if (!m_run.zerin.platform.keys.asyncKeyState(kVkPause)) return false;
+    constexpr int kLinesPerCheck = 256;
+    constexpr std::int64_t kMsPerCheck = 2;
+    Platform& p = m_run.zerin.platform;
+    std::int64_t now = p.clock.tickCount();
+    if (m_linesSinceKeyCheck > 0 && m_linesSinceKeyCheck < kLinesPerCheck && now - m_lastKeyCheck < kMsPerCheck) {
+        ++m_linesSinceKeyCheck;
+        return false;
+    }
+    m_linesSinceKeyCheck = 1;
+    m_lastKeyCheck = now;
+    if (!p.keys.asyncKeyState(kVkPause)) return false;
     m_run.zerin.run.stopRequest = true;
     return true;
 }

@@ -2,6 +2,7 @@
 // executes it. Keywords go to KeywordExecutor, substitution to LineSubstitution.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -54,6 +55,8 @@ private:
     std::unordered_map<std::size_t, ReadLine> m_lines;
     bool m_linesStale = false;  // the text changed: forget m_lines before the next line
     int m_observer = 0;
+    int m_linesSinceKeyCheck = 0;
+    std::int64_t m_lastKeyCheck = 0;
 };
 
 }  // namespace zerin

@@ -101,16 +101,19 @@ TEST_F(InterpreterTest, EditorModeSelectsEachLineAndSkipsCommentsAndDirectives) 
 }
 
 TEST_F(InterpreterTest, PauseKeyStopsALoopThatNeverPumps) {
-    PauseAfter keys(5000);
+    PauseAfter keys(3);
     Platform platform{fp.pump, fp.clock, keys, fp.dialogs, fp.processes, fp.sound, fp.system, fp.metrics};
     Zerin zz(platform);
     registerAllCommands(zz);
-    zz.txtBuffer.setText("n = 0\r\ndo forever\r\nn += 1\r\nloop.until forever 0\r\n? never");
+    zz.txtBuffer.setText("public n = 0\r\ndo forever\r\nn += 1\r\nloop.until forever 0\r\n? never");
     zz.interpreter.RunEditor("", &zz.txtBuffer, "spin");
     EXPECT_TRUE(zz.run.stopRequest);
     EXPECT_EQ(fp.pump.pumps, 0);
-    // Ended at once, without the stop message, after about 5000 lines.
+    // Ended at once, without the stop message, after a few hundred lines.
     EXPECT_EQ(zz.txtDebug.text(), "");
+    ASSERT_NE(zz.publicVars.find("n"), nullptr);
+    EXPECT_GT(std::stoi(*zz.publicVars.find("n")), 100);
+    EXPECT_LT(std::stoi(*zz.publicVars.find("n")), 2000);
     z.txtCode.setText("x = 1");  // the next run clears the request
     fp.keys.pressedOnce.insert(kVkPause);
     z.interpreter.RunEditor("", &z.txtCode, "");
