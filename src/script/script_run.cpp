@@ -29,9 +29,7 @@ constexpr int kWaitInputCommand = 71;  // wait.input
 ScriptRun::ScriptRun(Zerin& zerin, LoopLists& loops, LineBudget& budget, TextBox* buffer)
     : m_run(zerin, loops, buffer), m_budget(budget) {}
 
-ScriptRun::~ScriptRun() {
-    if (m_observer && m_run.buffer) m_run.buffer->removeObserver(m_observer);
-}
+ScriptRun::~ScriptRun() = default;
 
 std::string ScriptRun::runBuffer(std::string_view commandName) {
     TextBox& buffer = *m_run.buffer;
@@ -45,12 +43,7 @@ std::string ScriptRun::runBuffer(std::string_view commandName) {
         buffer.setText(std::move(text));
         compile(m_run.zerin, buffer);
     }
-    TextBox::Observer watch;
-    watch.textChanged = [this](const TextBox::Change&) {
-        m_run.labelCache.clear();
-        m_linesStale = true;
-    };
-    m_observer = buffer.addObserver(std::move(watch));
+    m_revision = buffer.revision();
     m_run.position = 1;
     m_run.end = buffer.length();
     loop();
@@ -75,9 +68,12 @@ void ScriptRun::loop() {
             m_run.buffer->moveCaretToEnd();
             return;
         }
-        if (m_linesStale) {
+        // What was read from the text is forgotten once it changes (a nested run, the
+        // user typing into the code editor while the script waits).
+        if (m_run.buffer->revision() != m_revision) {
+            m_revision = m_run.buffer->revision();
             m_lines.clear();
-            m_linesStale = false;
+            m_run.labelCache.clear();
         }
         auto known = m_lines.find(start);
         if (known == m_lines.end()) {

@@ -53,8 +53,7 @@ private:
     LineBudget& m_budget;
     std::string m_previousLine;
     std::unordered_map<std::size_t, ReadLine> m_lines;
-    bool m_linesStale = false;  // the text changed: forget m_lines before the next line
-    int m_observer = 0;
+    std::uint64_t m_revision = 0;  // the buffer's revision m_lines was read from
     int m_linesSinceKeyCheck = 0;
     std::int64_t m_lastKeyCheck = 0;
 };

@@ -208,3 +208,17 @@ TEST_F(InterpreterTest, BranchTargetsAreFoundOnceAndTakenFromTheCacheAfter) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(InterpreterTest, EditsMadeWhileTheScriptWaitsAreRunFromThenOn) {
+    fp.pump.onPump = [&] {
+        fp.pump.onPump = nullptr;
+        std::size_t at = z.txtCode.text().find("old");
+        z.txtCode.applyUserEdit(at, 3, "new");  // typed into the editor, no notification
+    };
+    run("FOR i = 1 2\n? [i] old\ndo_events\nNEXT i", &z.txtCode);
+    EXPECT_EQ(debug(), "1 old\n2 new\n");
+}
+
+}  // namespace
