@@ -19,6 +19,9 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 export QT_QPA_PLATFORM=offscreen
 RUNS="${RUNS:-10}"
+# What is compared: "cpu" (user + system time, steady on a busy machine) or "mean" (wall
+# clock time).
+MEASURE="${MEASURE:-cpu}"
 
 # --- helpers -------------------------------------------------------------------------
 
@@ -64,7 +67,7 @@ time_all() {
         MEANS["$label/$i"]=$mean
         i=$((i + 1))
     done < <(python3 -c 'import json,sys
-for r in json.load(open(sys.argv[1]))["results"]: print(r["mean"])' "$json")
+for r in json.load(open(sys.argv[1]))["results"]: print(r[sys.argv[2]] if sys.argv[2] == "mean" else r["user"] + r["system"])' "$json" "$MEASURE")
 }
 
 ms() { python3 -c 'import sys; print(f"{float(sys.argv[1])*1000:8.1f} ms")' "$1"; }
@@ -76,7 +79,7 @@ net() { python3 -c 'import sys; a,b=map(float,sys.argv[1:]); print(max(a-b,1e-6)
 report() {
     local title=$1 label=$2
     local names=(zerin bash tclsh python3)
-    echo "== $title"
+    echo "== $title  [$MEASURE time]"
     local z=${MEANS[$label/0]} z0=${MEANS[startup/0]}
     printf '   %-8s %s (without start-up %s)\n' zerin "$(ms "$z")" "$(ms "$(net "$z" "$z0")")"
     for i in 1 2 3; do
