@@ -1,6 +1,7 @@
 #include "panes/folder_size_database.h"
 
 #include <cstdint>
+#include <cstring>
 
 #include "core/text.h"
 #include "core/zerin.h"
@@ -66,12 +67,12 @@ void appendUtf16le(std::string& out, std::string_view s) {
     out.resize(static_cast<std::size_t>(o - out.data()));
 }
 
-std::string utf16leToUtf8(std::string_view bytes) {
-    std::string out;
-    out.resize(bytes.size() / 2 * 3);  // one unit gives at most three bytes
-    char* o = out.data();
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+void appendUtf8FromUtf16le(std::string& out, std::string_view bytes) {
+    const std::size_t start = out.size();
     const std::size_t units = bytes.size() / 2;
+    out.resize(start + units * 3);  // one unit gives at most three bytes
+    char* o = out.data() + start;
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     for (std::size_t i = 0; i < units; ++i) {
         std::uint32_t cp = p[2 * i] | (static_cast<std::uint32_t>(p[2 * i + 1]) << 8);
         if (cp < 0x80) {
@@ -104,30 +105,102 @@ std::string utf16leToUtf8(std::string_view bytes) {
         }
     }
     out.resize(static_cast<std::size_t>(o - out.data()));
+}
+
+std::string utf16leToUtf8(std::string_view bytes) {
+    std::string out;
+    appendUtf8FromUtf16le(out, bytes);
     return out;
 }
 
-std::string encodeFolderSizeDatabase(const ListingCache& cache) {
-    std::string out;
-    std::size_t estimate = 2;
-    for (const auto& [key, text] : cache.entries()) estimate += (text.size() + 8) * 2;
-    out.reserve(estimate);
-    out.append(kBom, 2);
-    for (const auto& [key, text] : cache.entries()) {
-        appendUtf16le(out, "CL:");
-        appendUtf16le(out, text);
-        appendUtf16le(out, text::kCrLf);
+namespace {
+
+// Collects UTF-16 output in a reused buffer and hands it to the sink in large pieces, so
+// that saving never holds the whole file in memory.
+class Utf16Writer {
+public:
+    explicit Utf16Writer(FileSink& sink) : m_sink(sink) { m_buffer.resize(kChunk); }
+
+    void append(std::string_view utf8) {
+        if (!m_ok) return;
+        if (m_used + utf8.size() * 2 > m_buffer.size()) {
+            flush();
+            if (utf8.size() * 2 > m_buffer.size()) m_buffer.resize(utf8.size() * 2);
+        }
+        m_scratch.clear();
+        // The ASCII text of listings is widened directly; anything else goes through the
+        // full conversion.
+        char* o = m_buffer.data() + m_used;
+        bool ascii = true;
+        for (unsigned char c : utf8) ascii &= c < 0x80;
+        if (ascii) {
+            for (std::size_t i = 0; i < utf8.size(); ++i) {
+                o[2 * i] = utf8[i];
+                o[2 * i + 1] = 0;
+            }
+            m_used += utf8.size() * 2;
+            return;
+        }
+        appendUtf16le(m_scratch, utf8);
+        std::memcpy(o, m_scratch.data(), m_scratch.size());
+        m_used += m_scratch.size();
     }
-    return out;
+
+    bool finish() {
+        flush();
+        return m_ok;
+    }
+
+private:
+    static constexpr std::size_t kChunk = 1 << 20;
+
+    void flush() {
+        if (m_used > 0 && m_ok) m_ok = m_sink.write(std::string_view(m_buffer.data(), m_used));
+        m_used = 0;
+    }
+
+    FileSink& m_sink;
+    std::string m_buffer;
+    std::string m_scratch;
+    std::size_t m_used = 0;
+    bool m_ok = true;
+};
+
+class StringSink : public FileSink {
+public:
+    bool write(std::string_view bytes) override {
+        text.append(bytes);
+        return true;
+    }
+    std::string text;
+};
+
+bool writeDatabase(const ListingCache& cache, FileSink& sink) {
+    if (!sink.write(std::string_view(kBom, 2))) return false;
+    Utf16Writer writer(sink);
+    for (const auto& [key, text] : cache.entries()) {
+        writer.append("CL:");
+        writer.append(text);
+        writer.append(text::kCrLf);
+    }
+    return writer.finish();
+}
+
+}  // namespace
+
+std::string encodeFolderSizeDatabase(const ListingCache& cache) {
+    StringSink sink;
+    writeDatabase(cache, sink);
+    return std::move(sink.text);
 }
 
 std::size_t decodeFolderSizeDatabase(std::string_view bytes, ListingCache& cache) {
     if (bytes.starts_with(std::string_view(kBom, 2))) bytes.remove_prefix(2);
-    const std::string all = utf16leToUtf8(bytes);
-    std::string_view rest = all;
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const std::size_t units = bytes.size() / 2;
 
-    std::string_view key;
-    std::string body;
+    std::string key;
+    std::string body;  // reused: lines are decoded straight onto its end
     std::size_t added = 0;
     auto flush = [&] {
         // A record with no body (an empty folder) is not loaded; lines before the first
@@ -136,37 +209,44 @@ std::size_t decodeFolderSizeDatabase(std::string_view bytes, ListingCache& cache
             std::string value;
             value.reserve(key.size() + 2 + body.size());
             value.append(key).append(text::kCrLf).append(body);
-            if (cache.add(std::string(key), std::move(value))) ++added;
+            if (cache.add(key, std::move(value))) ++added;
         }
         body.clear();
     };
-    while (!rest.empty()) {
-        auto end = rest.find('\n');
-        std::string_view line = rest.substr(0, end);
-        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
-        if (line.ends_with('\r')) line.remove_suffix(1);
+    for (std::size_t i = 0; i < units;) {
+        std::size_t end = i;
+        while (end < units && !(p[2 * end] == '\n' && p[2 * end + 1] == 0)) ++end;
+        const std::size_t mark = body.size();
+        appendUtf8FromUtf16le(body, bytes.substr(2 * i, 2 * (end - i)));
+        i = end + 1;
+        if (body.size() > mark && body.back() == '\r') body.pop_back();
+        const std::string_view line = std::string_view(body).substr(mark);
         if (line.empty()) continue;
         if (line.size() >= 3 && (line[0] == 'C' || line[0] == 'c') && (line[1] == 'L' || line[1] == 'l') &&
             line[2] == ':') {
+            std::string next(line.substr(3));
+            body.resize(mark);
             flush();
-            key = line.substr(3);
+            key = std::move(next);
             continue;
         }
-        body.append(line).append(text::kCrLf);
+        body.append(text::kCrLf);
     }
     flush();
     return added;
 }
 
 std::size_t loadFolderSizeDatabase(Zerin& zerin) {
-    std::string bytes;
-    if (!zerin.fileSystem->readFile(databasePath(zerin), bytes)) return 0;
-    return decodeFolderSizeDatabase(bytes, zerin.panes.cache);
+    std::size_t added = 0;
+    zerin.fileSystem->withFileBytes(databasePath(zerin), [&](std::string_view bytes) {
+        added = decodeFolderSizeDatabase(bytes, zerin.panes.cache);
+    });
+    return added;
 }
 
 bool saveFolderSizeDatabase(Zerin& zerin) {
-    const std::string bytes = encodeFolderSizeDatabase(zerin.panes.cache);
-    if (!zerin.fileSystem->writeFileAtomic(databasePath(zerin), bytes)) {
+    const ListingCache& cache = zerin.panes.cache;
+    if (!zerin.fileSystem->writeFileAtomic(databasePath(zerin), [&cache](FileSink& sink) { return writeDatabase(cache, sink); })) {
         zerin.platform.dialogs.messageBox(paneMessage::kCacheWriteError, "", MsgButtons::Ok);
         return false;
     }
