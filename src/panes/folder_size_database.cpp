@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <memory>
 
 #include "core/text.h"
 #include "core/zerin.h"
@@ -107,6 +108,54 @@ void appendUtf8FromUtf16le(std::string& out, std::string_view bytes) {
     out.resize(static_cast<std::size_t>(o - out.data()));
 }
 
+namespace {
+
+constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+
+// Writes bytes as UTF-16 LE units while they are ASCII; returns how many it took.
+// (Byte order: the output is built in a 64-bit word, which is little-endian here.)
+std::size_t widenAscii(const char* in, std::size_t n, char* out) {
+    std::size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        std::uint64_t w;
+        std::memcpy(&w, in + i, 8);
+        if (w & kHighBits) break;
+        for (int half = 0; half < 2; ++half) {
+            std::uint64_t x = half == 0 ? (w & 0xFFFFFFFFULL) : (w >> 32);
+            x = (x | (x << 16)) & 0x0000FFFF0000FFFFULL;
+            x = (x | (x << 8)) & 0x00FF00FF00FF00FFULL;
+            std::memcpy(out + 2 * i + 8 * half, &x, 8);
+        }
+    }
+    for (; i < n && static_cast<unsigned char>(in[i]) < 0x80; ++i) {
+        out[2 * i] = in[i];
+        out[2 * i + 1] = 0;
+    }
+    return i;
+}
+
+// Narrows UTF-16 LE units to bytes while they are ASCII and not a line feed; returns how
+// many units it took.
+std::size_t narrowAscii(const unsigned char* in, std::size_t units, char* out) {
+    std::size_t i = 0;
+    for (; i + 4 <= units; i += 4) {
+        std::uint64_t w;
+        std::memcpy(&w, in + 2 * i, 8);
+        if (w & 0xFF80FF80FF80FF80ULL) break;
+        const std::uint64_t v = w ^ 0x000A000A000A000AULL;  // a line feed becomes a zero unit
+        if ((v - 0x0001000100010001ULL) & ~v & 0x8000800080008000ULL) break;
+        std::uint64_t x = w & 0x00FF00FF00FF00FFULL;
+        x = (x | (x >> 8)) & 0x0000FFFF0000FFFFULL;
+        x = (x | (x >> 16)) & 0xFFFFFFFFULL;
+        const std::uint32_t four = static_cast<std::uint32_t>(x);
+        std::memcpy(out + i, &four, 4);
+    }
+    for (; i < units && in[2 * i + 1] == 0 && in[2 * i] < 0x80 && in[2 * i] != '\n'; ++i) out[i] = static_cast<char>(in[2 * i]);
+    return i;
+}
+
+}  // namespace
+
 std::string utf16leToUtf8(std::string_view bytes) {
     std::string out;
     appendUtf8FromUtf16le(out, bytes);
@@ -127,22 +176,15 @@ public:
             flush();
             if (utf8.size() * 2 > m_buffer.size()) m_buffer.resize(utf8.size() * 2);
         }
-        m_scratch.clear();
-        // The ASCII text of listings is widened directly; anything else goes through the
-        // full conversion.
+        // The ASCII text of listings is widened eight bytes at a time; the rest of a text
+        // from its first other byte goes through the full conversion.
         char* o = m_buffer.data() + m_used;
-        bool ascii = true;
-        for (unsigned char c : utf8) ascii &= c < 0x80;
-        if (ascii) {
-            for (std::size_t i = 0; i < utf8.size(); ++i) {
-                o[2 * i] = utf8[i];
-                o[2 * i + 1] = 0;
-            }
-            m_used += utf8.size() * 2;
-            return;
-        }
-        appendUtf16le(m_scratch, utf8);
-        std::memcpy(o, m_scratch.data(), m_scratch.size());
+        const std::size_t done = widenAscii(utf8.data(), utf8.size(), o);
+        m_used += done * 2;
+        if (done == utf8.size()) return;
+        m_scratch.clear();
+        appendUtf16le(m_scratch, utf8.substr(done));
+        std::memcpy(m_buffer.data() + m_used, m_scratch.data(), m_scratch.size());
         m_used += m_scratch.size();
     }
 
@@ -201,6 +243,8 @@ std::size_t decodeFolderSizeDatabase(std::string_view bytes, ListingCache& cache
 
     std::string key;
     std::string body;  // reused: lines are decoded straight onto its end
+    constexpr std::size_t kLineChunk = 4096;
+    const auto scratch = std::make_unique<char[]>(kLineChunk);
     std::size_t added = 0;
     auto flush = [&] {
         // A record with no body (an empty folder) is not loaded; lines before the first
@@ -214,10 +258,15 @@ std::size_t decodeFolderSizeDatabase(std::string_view bytes, ListingCache& cache
         body.clear();
     };
     for (std::size_t i = 0; i < units;) {
-        std::size_t end = i;
-        while (end < units && !(p[2 * end] == '\n' && p[2 * end + 1] == 0)) ++end;
         const std::size_t mark = body.size();
-        appendUtf8FromUtf16le(body, bytes.substr(2 * i, 2 * (end - i)));
+        // Most lines are ASCII: narrow them in place; a line with other characters is
+        // finished by the full conversion.
+        const std::size_t chunk = std::min<std::size_t>(units - i, kLineChunk);
+        const std::size_t taken = narrowAscii(p + 2 * i, chunk, scratch.get());
+        body.append(scratch.get(), taken);
+        std::size_t end = i + taken;
+        while (end < units && !(p[2 * end] == '\n' && p[2 * end + 1] == 0)) ++end;
+        if (end > i + taken) appendUtf8FromUtf16le(body, bytes.substr(2 * (i + taken), 2 * (end - i - taken)));
         i = end + 1;
         if (body.size() > mark && body.back() == '\r') body.pop_back();
         const std::string_view line = std::string_view(body).substr(mark);

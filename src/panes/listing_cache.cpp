@@ -8,11 +8,12 @@ const std::string* ListingCache::find(std::string_view key) const {
 }
 
 bool ListingCache::add(std::string key, std::string text) {
-    if (m_index.find(key) != m_index.end()) return false;
+    // One lookup: the entry goes in first and comes out again when the key was taken.
     m_entries.emplace_back(std::move(key), std::move(text));
     auto last = std::prev(m_entries.end());
-    m_index.emplace(std::string_view(last->first), last);
-    return true;
+    if (m_index.emplace(std::string_view(last->first), last).second) return true;
+    m_entries.pop_back();
+    return false;
 }
 
 void ListingCache::put(std::string key, std::string text) {
