@@ -12,6 +12,7 @@
 #include "core/shutdown.h"
 #include "core/startup.h"
 #include "core/zerin.h"
+#include "panes/folder_size_database.h"
 #include "platform/linux/linux_platform.h"
 #include "ui/frm_output.h"
 #include "ui/main_window.h"
@@ -107,7 +108,9 @@ int main(int argc, char** argv) {
     zerin::StartupSteps steps;
     window.fillStartupSteps(steps);
     steps.showWindow = [&window] { window.show(); };
+    steps.loadFolderSizeDatabase = [&zerin] { zerin::loadFolderSizeDatabase(zerin); };
     zerin::ShutdownSteps shutdown;
+    shutdown.saveFolderSizeDatabase = [&zerin] { zerin::saveFolderSizeDatabase(zerin); };
     window.setCloseHandler([&zerin, &window, &shutdown] {
         return zerin::closeRequested(zerin, window.windowTitle().toStdString(), shutdown);
     });
