@@ -2,6 +2,7 @@
 #include "core/zerin.h"
 #include "commands/general_commands.h"
 #include "commands/print_commands.h"
+#include "panes/pane_commands.h"
 #include "script/dispatcher_commands.h"
 #include "script/functions.h"
 #include "script/variable_commands.h"
@@ -15,6 +16,7 @@ void registerAllCommands(Zerin& zerin) {
     registerBuiltInFunctions(zerin);
     registerDispatcherCommands(zerin);
     registerSettingsCommands(zerin);
+    registerPaneCommands(zerin);
     registerGeneralCommands(zerin);
 }
 

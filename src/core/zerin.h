@@ -17,6 +17,8 @@
 #include "panes/pane_model.h"
 #include "panes/path_groups.h"
 #include "platform/platform.h"
+#include "platform/posix/extension_file_icons.h"
+#include "platform/posix/posix_file_system.h"
 #include "script/dispatcher.h"
 #include "script/interpreter.h"
 #include "script/run_state.h"
@@ -56,6 +58,12 @@ public:
     Dispatcher dispatcher;
     Interpreter interpreter;
     PaneModel panes;
+    // The file system and the icon choice of the panes; tests and the Qt front-end may
+    // point these elsewhere.
+    PosixFileSystem defaultFileSystem;
+    FileSystem* fileSystem = &defaultFileSystem;
+    ExtensionFileIcons defaultFileIcons;
+    FileIcons* fileIcons = &defaultFileIcons;
 
     // The general commands' memory (time.fps, time.factor, sound.load, execute).
     GeneralState general;

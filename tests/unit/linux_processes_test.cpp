@@ -11,12 +11,11 @@
 #include "core/text.h"
 #include "core/zerin.h"
 #include "fake_platform.h"
-#include "platform/linux/posix_processes.h"
+#include "platform/linux/linux_processes.h"
 #include "script/identifiers.h"
 #include "platform/linux/linux_system_services.h"
 
 using namespace zerin;
-using namespace zerin::linux_platform;
 namespace fs = std::filesystem;
 
 namespace {
@@ -53,7 +52,7 @@ protected:
     }
 
     test::FakePlatform fp;
-    PosixProcesses processes;
+    LinuxProcesses processes;
     Platform platform{fp.pump, fp.clock, fp.keys, fp.dialogs, processes, fp.sound, fp.system, fp.metrics};
     Zerin z{platform};
     fs::path dir, previous;
@@ -61,8 +60,8 @@ protected:
 
 }  // namespace
 
-TEST(PosixProcesses, ExitStatusAndSignals) {
-    PosixProcesses p;
+TEST(LinuxProcesses, ExitStatusAndSignals) {
+    LinuxProcesses p;
     auto exits3 = p.start({"/bin/sh", "-c", "exit 3"}, WindowStyle::Hidden);
     ASSERT_TRUE(exits3);
     EXPECT_EQ(waitFor(*exits3), 3);
@@ -84,8 +83,8 @@ TEST(PosixProcesses, ExitStatusAndSignals) {
     EXPECT_EQ(waitFor(*session), 0);
 }
 
-TEST(PosixProcesses, ProgramsThatCannotStart) {
-    PosixProcesses p;
+TEST(LinuxProcesses, ProgramsThatCannotStart) {
+    LinuxProcesses p;
     EXPECT_FALSE(p.start({}, WindowStyle::Normal));
     EXPECT_FALSE(p.start({""}, WindowStyle::Normal));
     EXPECT_FALSE(p.start({"/no/such/program"}, WindowStyle::Normal));
