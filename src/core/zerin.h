@@ -8,10 +8,12 @@
 
 #include "commands/general_state.h"
 #include "commands/output.h"
+#include "commands/output_window.h"
 #include "core/settings.h"
 #include "core/text_box.h"
 #include "core/ui_host.h"
 #include "media/image_list.h"
+#include "modes/mode_bars.h"
 #include "modes/mode_groups.h"
 #include "modes/script_store.h"
 #include "panes/pane_model.h"
@@ -67,8 +69,14 @@ public:
 
     // The general commands' memory (time.fps, time.factor, sound.load, execute).
     GeneralState general;
-    // The background of a mode command button that shows an "on" state (0x00BBGGRR).
-    std::uint32_t highlightColour = 0;
+    OutputWindow outputWindow{*this};
+
+    // The command bars and what is being dragged between the window's elements
+    // ("Paths:" + tag, "Drives", a folder path, "ModeCommand:" + script).
+    ModeBars bars;
+    std::string dragText;
+    // The background of a mode button that shows an "on" state.
+    Colour highlightColour = 0xC0C0C0;
 
     UiHost defaultUi;
     UiHost* ui = &defaultUi;

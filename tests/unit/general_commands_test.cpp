@@ -290,12 +290,18 @@ TEST_F(GeneralCommands, ExecuteFindsStoredScriptsByLocationAndName) {
     EXPECT_EQ(call(R"(execute "Bar\NoSuch" a b)"), "");
     EXPECT_EQ(debug(), "can't execute. Script not found\r\nbar\\nosuch\r\n");
 
-    const std::string script = "#NAME=Greet\r\n#LOCATION=Tools\r\n? hello\r\n";
-    z.scripts.add("tools\\greet", script);
+    z.scripts.add("tools\\greet", "#NAME=Greet\r\n#LOCATION=Tools\r\n? hello [command]\r\nAPP.RETURN done\r\n");
     z.txtDebug.clear();
-    call(R"(execute  "tools\GREET"   world)");
-    EXPECT_EQ(debug(), "");
-    EXPECT_NE(z.txtExec.text().find("? hello"), std::string::npos);
+    EXPECT_EQ(call(R"(execute  "tools\GREET"   big world)"), "done");
+    EXPECT_EQ(debug(), "hello big world\r\n");
+}
+
+TEST_F(GeneralCommands, ExecuteInsideAnExecutedScriptLeavesTheOuterRunIntact) {
+    z.scripts.add("lib\\outer", "#NAME=outer\r\n#LOCATION=lib\r\n? one\r\nexecute lib\\inner\r\n? three\r\nAPP.RETURN outer\r\n");
+    z.scripts.add("lib\\inner", "#NAME=inner\r\n#LOCATION=lib\r\n? two\r\nAPP.RETURN inner\r\n");
+    EXPECT_EQ(call("execute lib\\outer"), "outer");
+    EXPECT_EQ(debug(), "one\r\ntwo\r\nthree\r\n");
+    EXPECT_EQ(z.general.executeDepth, 0);
 }
 
 TEST_F(GeneralCommands, SoundLoadAndPlay) {

@@ -99,7 +99,7 @@ TEST(WavFormat, VolumeWordScalesLeftAndRight) {
 }
 
 TEST(AlsaSound, DataThatIsNotWavPlaysNothing) {
-    AlsaSound sound;
+    linux_platform::AlsaSound sound;
     std::string reason;
     EXPECT_FALSE(sound.playAsync(Bytes{'M', 'Z', 0, 0}, reason));
     EXPECT_EQ(reason, "not a WAV file");
@@ -112,7 +112,7 @@ TEST(AlsaSound, PlaysOrSaysWhyWithoutBlocking) {
     std::string reason;
     auto started = std::chrono::steady_clock::now();
     {
-        AlsaSound sound;
+        linux_platform::AlsaSound sound;
         sound.setWaveVolume(0);
         bool playing = sound.playAsync(file, reason);
         if (!playing) {

@@ -11,11 +11,12 @@
 #include "core/text.h"
 #include "core/zerin.h"
 #include "fake_platform.h"
-#include "platform/linux/linux_processes.h"
+#include "platform/linux/posix_processes.h"
 #include "script/identifiers.h"
 #include "platform/linux/linux_system_services.h"
 
 using namespace zerin;
+using namespace zerin::linux_platform;
 namespace fs = std::filesystem;
 
 namespace {
@@ -52,7 +53,7 @@ protected:
     }
 
     test::FakePlatform fp;
-    LinuxProcesses processes;
+    PosixProcesses processes;
     Platform platform{fp.pump, fp.clock, fp.keys, fp.dialogs, processes, fp.sound, fp.system, fp.metrics};
     Zerin z{platform};
     fs::path dir, previous;
@@ -60,8 +61,8 @@ protected:
 
 }  // namespace
 
-TEST(LinuxProcesses, ExitStatusAndSignals) {
-    LinuxProcesses p;
+TEST(PosixProcesses, ExitStatusAndSignals) {
+    PosixProcesses p;
     auto exits3 = p.start({"/bin/sh", "-c", "exit 3"}, WindowStyle::Hidden);
     ASSERT_TRUE(exits3);
     EXPECT_EQ(waitFor(*exits3), 3);
@@ -83,8 +84,8 @@ TEST(LinuxProcesses, ExitStatusAndSignals) {
     EXPECT_EQ(waitFor(*session), 0);
 }
 
-TEST(LinuxProcesses, ProgramsThatCannotStart) {
-    LinuxProcesses p;
+TEST(PosixProcesses, ProgramsThatCannotStart) {
+    PosixProcesses p;
     EXPECT_FALSE(p.start({}, WindowStyle::Normal));
     EXPECT_FALSE(p.start({""}, WindowStyle::Normal));
     EXPECT_FALSE(p.start({"/no/such/program"}, WindowStyle::Normal));

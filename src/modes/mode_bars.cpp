@@ -1,0 +1,36 @@
+#include "modes/mode_bars.h"
+
+#include "modes/mode_messages.h"
+
+namespace zerin {
+
+ModeBars::ModeBars() {
+    // The right bar's button 0 is the hidden "Stop" button.
+    BarElement& stop = right.element(0);
+    stop.caption = std::string(modemsg::kStopCaption);
+    stop.colour = 0x6677FF;
+    stop.visible = false;
+    top.element(0).visible = false;
+}
+
+BarElement* ModeBars::runningButton() {
+    if (!running) return nullptr;
+    return (running->bar == BarId::Top ? top : right).find(running->index);
+}
+
+void ModeBars::colourRunningButton(long long colour) {
+    if (colour < 0) return;
+    BarElement* b = runningButton();
+    if (!b) return;
+    b->colour = static_cast<Colour>(colour & 0xFFFFFF);
+    (running->bar == BarId::Top ? top : right).changed();
+}
+
+void ModeBars::setRunningButtonCaption(std::string caption) {
+    BarElement* b = runningButton();
+    if (!b) return;
+    b->caption = std::move(caption);
+    (running->bar == BarId::Top ? top : right).changed();
+}
+
+}  // namespace zerin

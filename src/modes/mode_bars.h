@@ -1,0 +1,52 @@
+// The state of the two command bars that outlives one build: their elements, the running
+// command button that button.color colours, and the mouse and drag state of a click.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "modes/command_bar.h"
+#include "platform/keys.h"
+
+namespace zerin {
+
+class ModeBars {
+public:
+    ModeBars();
+
+    CommandBar top;
+    CommandBar right;
+    // frmTop's width at the last build; the window sets it before each build.
+    int topWidth = 800;
+
+    // Set while a builder runs, so that a load section cannot start the same build again.
+    bool buildingTop = false;
+    bool buildingRight = false;
+
+    // The button whose script was started last.
+    std::optional<ButtonRef> running;
+    BarElement* runningButton();
+    // button.color: the running command button's background (colours below 0 are ignored).
+    void colourRunningButton(long long colour);
+    void setRunningButtonCaption(std::string caption);
+
+    // Mouse and drag state of the bars.
+    int mouseDown = 0;
+    std::optional<ButtonRef> pressed;
+    std::string draggedScript;
+    float moveLastX = 0, moveLastY = 0, moveSum = 0;
+
+    // Where a modifier + right button writes its desktop shortcut, and what it starts.
+    std::filesystem::path desktopFolder;
+    std::filesystem::path programPath;
+
+    // The menus that belong to the pop-up menu module; unset they do nothing.
+    std::function<void(ButtonRef, Point)> openPopupMenu;
+    std::function<void()> openScriptMenu;
+    // The menu of the stored scripts at a location ("clock" for the size handle).
+    std::function<void(const std::string& location, Point)> openLocationMenu;
+};
+
+}  // namespace zerin

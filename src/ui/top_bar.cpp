@@ -1,0 +1,85 @@
+#include "ui/top_bar.h"
+
+#include <QLabel>
+#include <QSlider>
+
+#include "core/zerin.h"
+#include "ui/command_button.h"
+#include "ui/key_table.h"
+#include "ui/tool_tips.h"
+#include "ui/ui_style.h"
+
+namespace zerin::ui {
+
+TopBar::TopBar(Zerin& zerin, ToolTips& tips, QWidget* parent) : QFrame(parent), m_zerin(zerin), m_tips(tips) {
+    setObjectName(QStringLiteral("frmTop"));
+    setStyleSheet(QStringLiteral("#frmTop { background: %1; }").arg(kPanelColour));
+    m_zerin.bars.top.onChanged = [this] { sync(); };
+}
+
+TopBar::~TopBar() { m_zerin.bars.top.onChanged = nullptr; }
+
+TopBar::Slot& TopBar::slot(std::size_t index) {
+    if (index >= m_slots.size()) m_slots.resize(index + 1);
+    return m_slots[index];
+}
+
+CommandButton* TopBar::button(int index) const {
+    if (index < 0 || static_cast<std::size_t>(index) >= m_slots.size()) return nullptr;
+    return m_slots[static_cast<std::size_t>(index)].button;
+}
+
+void TopBar::focusButton(int index) {
+    if (CommandButton* b = button(index); b && b->isVisible()) b->setFocus(Qt::OtherFocusReason);
+}
+
+void TopBar::sync() {
+    const auto& elements = m_zerin.bars.top.elements();
+    for (std::size_t i = 1; i < std::max(elements.size(), m_slots.size()); ++i) {
+        Slot& s = slot(i);
+        const BarElement* e = i < elements.size() ? &elements[i] : nullptr;
+        bool show = e && e->visible;
+        BarElementKind kind = e ? e->kind : BarElementKind::Button;
+        QWidget* shown = nullptr;
+        if (show && kind == BarElementKind::Button) {
+            if (!s.button) {
+                s.button = new CommandButton(m_zerin, BarId::Top, static_cast<int>(i), this);
+                connect(s.button, &CommandButton::barKey, this, &TopBar::onBarKey);
+            }
+            s.button->showElement(*e);
+            m_tips.setToolText(s.button, e->tooltip);
+            shown = s.button;
+        } else if (show && kind == BarElementKind::PositionSlider) {
+            if (!s.slider) s.slider = new QSlider(Qt::Horizontal, this);
+            s.slider->setObjectName(QStringLiteral("Slider2"));
+            shown = s.slider;
+        } else if (show) {
+            if (!s.label) {
+                s.label = new QLabel(this);
+                s.label->setAlignment(Qt::AlignCenter);
+            }
+            s.label->setObjectName(kind == BarElementKind::PlayTimeLabel ? QStringLiteral("lblPlayTime")
+                                                                        : QStringLiteral("lblMC"));
+            s.label->setText(QString::fromStdString(e->caption));
+            shown = s.label;
+        }
+        for (QWidget* w : {static_cast<QWidget*>(s.button), static_cast<QWidget*>(s.label), static_cast<QWidget*>(s.slider)}) {
+            if (!w) continue;
+            if (w == shown) {
+                w->setGeometry(e->x, e->y + 1, e->width, e->height);
+                w->show();
+            } else {
+                w->hide();
+            }
+        }
+    }
+}
+
+void TopBar::onBarKey(int index, int key, int) {
+    if (key == vk::kPad4 && index >= 2) focusButton(index - 1);
+    else if (key == vk::kPad6 && index < m_zerin.bars.top.lastInUse()) focusButton(index + 1);
+    else if (key == vk::kPad8) emit focusUp();
+    else if (key == vk::kPad2) emit focusDown();
+}
+
+}  // namespace zerin::ui

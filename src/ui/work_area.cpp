@@ -1,0 +1,161 @@
+#include "ui/work_area.h"
+
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "core/zerin.h"
+#include "ui/debug_pane.h"
+#include "ui/main_window_texts.h"
+#include "ui/text_box_view.h"
+
+namespace zerin::ui {
+
+namespace {
+
+constexpr int kMargin = 2;
+constexpr int kImageListWidth = 220;
+
+QGroupBox* captioned(std::string_view caption, QWidget* content, QWidget* parent) {
+    auto* box = new QGroupBox(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())), parent);
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(content);
+    return box;
+}
+
+}  // namespace
+
+WorkArea::WorkArea(Zerin& zerin, QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("WorkArea"));
+    m_fileOp = new QTreeWidget(this);
+    m_fileOp->setObjectName(QStringLiteral("lvwFileOp"));
+    m_fileOp->setHeaderLabels({QStringLiteral("Source"), QStringLiteral("Operation"), QStringLiteral("Target")});
+    m_fileOp->setRootIsDecorated(false);
+
+    m_editor = new QPlainTextEdit(this);
+    m_editor->setObjectName(QStringLiteral("txtEditor"));
+    m_editor->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_editor->setPlaceholderText(tr("Text editor"));
+
+    m_viewer = new QLabel(tr("Image viewer"), this);
+    m_viewer->setObjectName(QStringLiteral("pbxViewer"));
+    m_viewer->setAlignment(Qt::AlignCenter);
+    m_viewer->setStyleSheet(QStringLiteral("#pbxViewer { background: #000000; color: #808690; }"));
+    m_imageList = new QListWidget(this);
+    m_imageList->setObjectName(QStringLiteral("lvwImageList"));
+
+    m_code = new TextBoxView(zerin.txtCode);
+    m_code->setObjectName(QStringLiteral("txtCode"));
+    m_code->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_code->setTabStopDistance(4 * QFontMetricsF(m_code->font()).horizontalAdvance(QLatin1Char(' ')));
+    m_debug = new DebugPane(zerin);
+    m_debug->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_codeBox = captioned(texts::kCodeEditorCaption, m_code, this);
+    m_debugBox = captioned(texts::kDebugCaption, m_debug, this);
+    m_codeBox->setObjectName(QStringLiteral("CodeEditorFrame"));
+    m_debugBox->setObjectName(QStringLiteral("DebugFrame"));
+    hideAll();
+    layoutSystem();
+}
+
+bool WorkArea::applyDisplayMode(const std::string& value) {
+    if (value == "dom_file") showMode(DisplayMode::File);
+    else if (value == "dom_text") showMode(DisplayMode::Text);
+    else if (value == "dom_image") showMode(DisplayMode::Image);
+    else if (value == "dom_system") showMode(DisplayMode::System);
+    else return false;
+    return true;
+}
+
+void WorkArea::showMode(DisplayMode mode) {
+    m_mode = mode;
+    switch (mode) {
+    case DisplayMode::File: layoutFile(); break;
+    case DisplayMode::Text: layoutText(); break;
+    case DisplayMode::Image: layoutImage(); break;
+    case DisplayMode::System: layoutSystem(); break;
+    }
+}
+
+void WorkArea::setCodeEditorOnly(bool on) {
+    m_codeOnly = on;
+    if (m_mode == DisplayMode::System) layoutSystem();
+}
+
+void WorkArea::hideAll() {
+    for (QWidget* w : {static_cast<QWidget*>(m_fileOp), static_cast<QWidget*>(m_editor),
+                       static_cast<QWidget*>(m_viewer), static_cast<QWidget*>(m_imageList),
+                       static_cast<QWidget*>(m_codeBox), static_cast<QWidget*>(m_debugBox)})
+        w->hide();
+}
+
+void WorkArea::layoutFile() {
+    hideAll();
+    m_fileOp->setGeometry(rect().adjusted(kMargin, kMargin, -kMargin, -kMargin));
+    m_fileOp->show();
+}
+
+void WorkArea::layoutText() {
+    hideAll();
+    m_editor->setGeometry(rect().adjusted(kMargin, kMargin, -kMargin, -kMargin));
+    m_editor->show();
+}
+
+void WorkArea::layoutImage() {
+    hideAll();
+    QRect r = rect().adjusted(kMargin, kMargin, -kMargin, -kMargin);
+    int listWidth = std::min(kImageListWidth, r.width() / 3);
+    m_imageList->setGeometry(r.x(), r.y(), listWidth, r.height());
+    m_imageList->show();
+    if (height() >= 2) {
+        m_viewer->setGeometry(r.x() + listWidth + kMargin, r.y(), r.width() - listWidth - kMargin, r.height());
+        m_viewer->show();
+    }
+}
+
+void WorkArea::layoutSystem() {
+    hideAll();
+    if (height() < 10) {
+        m_code->setEnabled(false);
+        m_debug->setEnabled(false);
+        return;
+    }
+    QRect r = rect().adjusted(kMargin, kMargin, -kMargin, -kMargin);
+    m_code->setEnabled(true);
+    if (m_codeOnly) {
+        m_codeBox->setGeometry(r);
+        m_codeBox->show();
+        m_debug->setEnabled(false);
+        return;
+    }
+    int codeHeight = r.height() * 3 / 5;
+    m_codeBox->setGeometry(r.x(), r.y(), r.width(), codeHeight);
+    m_debugBox->setGeometry(r.x(), r.y() + codeHeight, r.width(), r.height() - codeHeight);
+    m_debug->setEnabled(true);
+    m_codeBox->show();
+    m_debugBox->show();
+}
+
+QWidget* WorkArea::viewer() const { return m_viewer; }
+
+QWidget* WorkArea::focusTarget() const {
+    switch (m_mode) {
+    case DisplayMode::Image: return m_imageList;
+    case DisplayMode::Text: return m_editor;
+    case DisplayMode::File: return m_fileOp;
+    case DisplayMode::System: return nullptr;
+    }
+    return nullptr;
+}
+
+void WorkArea::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    showMode(m_mode);
+}
+
+}  // namespace zerin::ui

@@ -1,0 +1,71 @@
+// The work area at the top of the window. It shows one of four contents, chosen by the
+// display mode: the file-operation list, the text editor, the image viewer with its image
+// list, or the code editor with the debug pane.
+#pragma once
+
+#include <QWidget>
+#include <string>
+
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QTreeWidget;
+
+namespace zerin {
+class Zerin;
+}
+
+namespace zerin::ui {
+
+class DebugPane;
+class TextBoxView;
+
+enum class DisplayMode { File, Text, Image, System };
+
+class WorkArea : public QWidget {
+    Q_OBJECT
+public:
+    explicit WorkArea(Zerin& zerin, QWidget* parent = nullptr);
+
+    // Runs the layout of a do.mode value; false (and nothing changes) for an unknown one.
+    bool applyDisplayMode(const std::string& value);
+    void showMode(DisplayMode mode);
+    DisplayMode mode() const { return m_mode; }
+
+    // The code-editor-only flag: the system mode gives the whole area to txtCode.
+    void setCodeEditorOnly(bool on);
+    bool codeEditorOnly() const { return m_codeOnly; }
+
+    TextBoxView* codeEditor() const { return m_code; }
+    DebugPane* debugPane() const { return m_debug; }
+    QPlainTextEdit* textEditor() const { return m_editor; }
+    QTreeWidget* fileOpList() const { return m_fileOp; }
+    QListWidget* imageList() const { return m_imageList; }
+    QWidget* viewer() const;
+    // Where keypad 8 from the top bar leads: the shown element of the work area.
+    QWidget* focusTarget() const;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void layoutFile();
+    void layoutText();
+    void layoutImage();
+    void layoutSystem();
+    void hideAll();
+
+    DisplayMode m_mode = DisplayMode::System;
+    bool m_codeOnly = false;
+    QTreeWidget* m_fileOp;
+    QPlainTextEdit* m_editor;
+    QLabel* m_viewer;
+    QListWidget* m_imageList;
+    QGroupBox* m_codeBox;
+    QGroupBox* m_debugBox;
+    TextBoxView* m_code;
+    DebugPane* m_debug;
+};
+
+}  // namespace zerin::ui

@@ -1,0 +1,264 @@
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QTest>
+#include <QTreeWidget>
+#include <memory>
+
+#include "core/text.h"
+#include "core/zerin.h"
+#include "fake_platform.h"
+#include "modes/mode_messages.h"
+#include "ui/command_button.h"
+#include "ui/debug_pane.h"
+#include "ui/main_window.h"
+#include "ui/main_window_texts.h"
+#include "ui/pane_placeholder.h"
+#include "ui/panes_region.h"
+#include "ui/right_bar.h"
+#include "ui/size_handle.h"
+#include "ui/text_box_view.h"
+#include "ui/tool_tips.h"
+#include "ui/top_bar.h"
+#include "ui/work_area.h"
+#include "qt_text_metrics.h"
+
+using namespace zerin;
+using namespace zerin::ui;
+
+namespace {
+
+std::string cmd(const std::string& name, const std::string& location, const std::string& body) {
+    return "#NAME=" + name + "\r\n#LOCATION=" + location + "\r\n" + body;
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::FakePlatform> fp;
+    std::unique_ptr<test::QtTextMetrics> metrics;
+    std::unique_ptr<Platform> platform;
+    std::unique_ptr<Zerin> z;
+    std::unique_ptr<MainWindow> w;
+
+    void store(const std::string& text) {
+        z->scripts.add(text::lower(headerValue("location", text) + "\\" + headerValue("name", text)), text);
+    }
+
+private slots:
+    void init() {
+        fp = std::make_unique<test::FakePlatform>();
+        metrics = std::make_unique<test::QtTextMetrics>();
+        platform = std::make_unique<Platform>(Platform{fp->pump, fp->clock, fp->keys, fp->dialogs, fp->processes,
+                                                       fp->sound, fp->system, *metrics});
+        z = std::make_unique<Zerin>(*platform);
+        registerAllCommands(*z);
+        z->settings.fontSize = 10;
+        z->modeGroups.add("Files", "files");
+        z->modeGroups.add("Pictures", "pictures");
+        store(cmd("Pictures", "mode", "#INDEX=2\r\ndo_set mode 2\r\n"));
+        store(cmd("Files", "mode", "#INDEX=1\r\n#color=80FF80\r\ndo_set mode 1\r\n"));
+        store(cmd("Copy", "Mode\\Files\\Menu", "? copying\r\n"));
+        store(cmd("Slides", "mode\\pictures\\menu", "? slides\r\n"));
+        store(cmd("Move", "mode\\files\\menu", "? moving\r\n"));
+        store(cmd("Viewer", "barmenu", "#ASSOCIATED_TYPES=jpg gif\r\n? view\r\n"));
+        store(cmd("Shell", "barmenu", "? shell\r\n"));
+        w = std::make_unique<MainWindow>(*z);
+        w->resize(1000, 700);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    }
+    void cleanup() {
+        w.reset();
+        z.reset();
+    }
+
+    void topBarShowsModesInIndexOrderAndTheCurrentModesCommands() {
+        QStringList shown;
+        for (int i = 1; CommandButton* b = w->topBar()->button(i); ++i)
+            if (b->isVisible()) shown << b->text();
+        QCOMPARE(shown, (QStringList{"Files", "Pictures", "Copy", "Move"}));
+        // The commands sit to the right of the mode buttons, on the same row.
+        QVERIFY(w->topBar()->button(3)->x() > w->topBar()->button(2)->x());
+        QCOMPARE(w->topBar()->button(3)->y(), w->topBar()->button(1)->y());
+
+        z->publicVars.assign("do.mode.name", "pictures");
+        z->dispatcher.call("do.refresh");
+        QCOMPARE(w->topBar()->button(3)->text(), QString("Slides"));
+        QVERIFY(!w->topBar()->button(4)->isVisible());
+    }
+
+    void clickingACommandHandsItsScriptToTheInterpreter() {
+        z->run.stopRequest = true;
+        QTest::mouseClick(w->topBar()->button(3), Qt::LeftButton);
+        QCOMPARE(z->txtBackCode.text(), std::string("#NAME=Copy\r\n#LOCATION=Mode\\Files\\Menu\r\n? copying\r\n"));
+        QVERIFY(!z->run.stopRequest);
+        QVERIFY(z->bars.running && z->bars.running->index == 3);
+    }
+
+    void aClickWhileAScriptWaitsShowsTheMessageAndRunsNothing() {
+        z->run.waitingForInput = true;
+        QTest::mouseClick(w->topBar()->button(3), Qt::LeftButton);
+        QCOMPARE(fp->dialogs.shown.size(), std::size_t(1));
+        QCOMPARE(fp->dialogs.shown[0].text, std::string(modemsg::kWaitingForInput));
+        QCOMPARE(z->txtBackCode.text(), std::string());
+    }
+
+    void domTextAndDoRefreshShowTheTextEditorAlone() {
+        WorkArea* area = w->workArea();
+        QVERIFY(area->codeEditor()->isVisible());
+        z->publicVars.assign("do.mode", "dom_text");
+        z->publicVars.indexAppend("do.mode");
+        z->dispatcher.call("do.refresh");
+        QVERIFY(area->textEditor()->isVisible());
+        QCOMPARE(area->textEditor()->geometry().height(), area->height() - 4);
+        QVERIFY(!area->codeEditor()->isVisible());
+        QVERIFY(!area->debugPane()->isVisible());
+        QVERIFY(!area->viewer()->isVisible());
+        QVERIFY(!area->fileOpList()->isVisible());
+
+        // An unknown value leaves the work area as it was.
+        z->publicVars.assign("do.mode", "dom_nonsense");
+        z->dispatcher.call("do.refresh");
+        QVERIFY(area->textEditor()->isVisible());
+
+        z->publicVars.assign("do.mode", "dom_system");
+        area->setCodeEditorOnly(true);
+        z->dispatcher.call("do.refresh");
+        QVERIFY(area->codeEditor()->isVisible());
+        QVERIFY(!area->debugPane()->isVisible());
+        QVERIFY(!area->debugPane()->isEnabled());
+    }
+
+    void shrinkingBelowTheMinimumSnapsBack() {
+        w->resize(300, 100);
+        QTest::qWait(10);
+        QVERIFY(w->width() >= 400);
+        QVERIFY(w->height() >= 200);
+        // Every region still has a place.
+        QVERIFY(w->topBar()->isVisible());
+        QVERIFY(w->sizeHandle()->isVisible());
+    }
+
+    void enterAtTheEndOfTheDebugPaneRunsTheLastLine() {
+        DebugPane* debug = w->workArea()->debugPane();
+        z->txtDebug.setText("earlier output\r\n? hello");
+        z->txtDebug.select(5, 0);
+        z->run.stopRequest = true;
+        debug->setFocus();
+        QTest::keyClick(debug, Qt::Key_Return);
+        QVERIFY(z->run.stopRequest);  // in the middle: only a line break
+        QCOMPARE(z->txtDebug.text(), std::string("earli\r\ner output\r\n? hello"));
+
+        z->txtDebug.moveCaretToEnd();
+        QTest::keyClick(debug, Qt::Key_Return);
+        QVERIFY(!z->run.stopRequest);
+        QCOMPARE(z->txtDebug.text(), std::string("earli\r\ner output\r\n? hello\r\n"));
+        QCOMPARE(DebugPane::lastLine("a\r\nb c"), std::string("b c"));
+        QCOMPARE(DebugPane::lastLine("single"), std::string("single"));
+    }
+
+    void aBarCommandForJpgAndGifAppearsOnlyWhenOneIsSelected() {
+        ListModel& list = z->panes.list(0);
+        list.add(ListItem{"notes.txt", "", 0xffffff, {}, false, 0});
+        list.add(ListItem{"photo.jpg", "", 0xffffff, {}, false, 0});
+        list.notifyReset();
+        auto captions = [&] {
+            QStringList out;
+            for (int i = 1; CommandButton* b = w->rightBar()->button(i); ++i)
+                if (b->isVisible()) out << b->text();
+            return out;
+        };
+        QCOMPARE(captions(), QStringList{"Shell"});
+        QTreeWidget* view = w->panes()->pane(0)->list();
+        view->topLevelItem(0)->setSelected(true);
+        QCOMPARE(captions(), QStringList{"Shell"});
+        view->topLevelItem(1)->setSelected(true);
+        // Both without INDEX: the first in the store goes last.
+        QCOMPARE(captions(), (QStringList{"Shell", "Viewer"}));
+    }
+
+    void aFailingStepIsReportedAndTheWindowRecovers() {
+        z->settings.fontSize = 16;
+        w->setWorkAreaHeight(120);
+        w->failInStep(std::string(texts::kRefreshPathButtons));
+        w->runResize();
+        QVERIFY(!fp->dialogs.shown.empty());
+        QCOMPARE(fp->dialogs.shown.back().text,
+                 std::string("Got some problem.\r\nRefreshing Path Buttons\r\nTrying to fix it"));
+        QCOMPARE(z->settings.fontSize, std::int16_t(10));
+        QCOMPARE(w->workAreaHeight(), 300);
+        QCOMPARE(w->progressText(), std::string(texts::kRefreshImageViewer));
+    }
+
+    void shiftUpRaisesTheVolumeExceptInTheTextEditor() {
+        QSlider* volume = w->volumeSlider();
+        int before = volume->value();
+        QTreeWidget* list = w->panes()->pane(0)->list();
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Up, Qt::ShiftModifier);
+        QCOMPARE(volume->value(), before + volume->singleStep());
+        QTest::keyClick(list, Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(volume->value(), before);
+
+        z->publicVars.assign("do.mode", "dom_text");
+        z->publicVars.indexAppend("do.mode");
+        z->dispatcher.call("do.refresh");
+        QPlainTextEdit* editor = w->workArea()->textEditor();
+        editor->setFocus();
+        QTest::keyClick(editor, Qt::Key_Up, Qt::ShiftModifier);
+        QCOMPARE(volume->value(), before);
+    }
+
+    void theSizeHandleTogglesTheRightBarAndShowsTheClock() {
+        QVERIFY(w->rightBar()->isVisible());
+        QTest::mouseClick(w->sizeHandle(), Qt::LeftButton);
+        QVERIFY(!w->rightBar()->isVisible());
+        QTest::mouseClick(w->sizeHandle(), Qt::LeftButton);
+        QVERIFY(w->rightBar()->isVisible());
+
+        fp->clock.time = LocalTime{2026, 12, 6, 14, 30, 15, 340, 0};
+        QStringList captions;
+        for (int i = 0; i < 6; ++i) {
+            w->sizeHandle()->tick();
+            captions << w->sizeHandle()->text();
+        }
+        QLocale l = QLocale::system();
+        QCOMPARE(captions[0], l.toString(QTime(14, 30, 15), QLocale::ShortFormat));
+        QCOMPARE(captions[2], l.toString(QDate(2026, 12, 6), QLocale::ShortFormat).mid(2));
+        QCOMPARE(captions[5], l.dayName(7, QLocale::LongFormat));
+    }
+
+    void tooltipsWrapAt240PixelsWithCrLfAsLineBreaks() {
+        ToolTips* tips = w->toolTips();
+        QCOMPARE(tips->maxTipWidth(), 240);
+        QCOMPARE(tips->visibleTime(), 20000);
+        QCOMPARE(tips->toolText(w->sizeHandle()), std::string(texts::kSizeHandleTip));
+        QLineEdit* path = w->panes()->pane(1)->pathField();
+        QCOMPARE(tips->toolText(path), std::string("Sök-fält\r\n\r\nSkriv sök-ord här och tryck <enter>"));
+        QString wrapped = tips->wrapped(std::string(texts::kSizeHandleTip) + std::string(40, 'x') + " " +
+                                            std::string(200, 'y'), path);
+        QStringList lines = wrapped.split('\n');
+        QVERIFY(lines.size() >= 5);
+        QVERIFY(lines.contains(QString()));  // the blank line of CR LF CR LF
+        QFontMetrics fm(path->font());
+        for (const QString& line : lines)
+            if (line.contains(' ')) QVERIFY2(fm.horizontalAdvance(line) <= 240, qPrintable(line));
+    }
+
+    void theTitleBarHidesAndShows() {
+        QVERIFY(w->titleBarShown());
+        QVERIFY(w->showTitleBar(false));
+        QVERIFY(!w->titleBarShown());
+        QVERIFY(w->isVisible());
+        QVERIFY(w->showTitleBar(true));
+        QVERIFY(w->titleBarShown());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
