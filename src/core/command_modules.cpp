@@ -14,7 +14,7 @@ namespace zerin {
 
 void registerAllCommands(Zerin& zerin) {
     registerPrintCommands(zerin);
-    registerWindowCommands(zerin);
+    registerMainWindowCommands(zerin);
     registerVariableCommands(zerin);
     registerBuiltInFunctions(zerin);
     registerDispatcherCommands(zerin);

@@ -4,7 +4,7 @@
 
 namespace zerin {
 
-void registerWindowCommands(Zerin& zerin) {
+void registerMainWindowCommands(Zerin& zerin) {
     // do.refresh -> "" : re-runs the main window's layout, bars and display mode included
     zerin.dispatcher.registerHandler(79, [&zerin](CommandCall&) {
         zerin.ui->refreshLayout();
