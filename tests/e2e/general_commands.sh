@@ -12,15 +12,15 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
     printf '[SCRIPTS]\r\n'
     printf 'script tools\\programs\r\n#location=tools\r\n#name=programs\r\n'
     printf 'code = (do_runwait_s /bin/sh -c "exit 3")\r\n'
-    printf '? exit [code]\r\n'
+    printf '! exit [code]\r\n'
     # Parentheses in a script line are groups; file names carry them escaped as :[ and :].
     printf 'do_runwait_s /usr/bin/touch "a""; touch pwned; "".txt" "$:[touch pwned2:]"\r\n'
     printf 'wait 0.1\r\n'
     printf 'answer = (execute "tools\\inner" from outer)\r\n'
-    printf '? answer [answer]\r\n'
+    printf '! answer [answer]\r\n'
     printf 'end script\r\n'
     printf 'script tools\\inner\r\n#location=tools\r\n#name=inner\r\n'
-    printf '? inner got [command]\r\nAPP.RETURN 42\r\n'
+    printf '! inner got [command]\r\nAPP.RETURN 42\r\n'
     printf 'end script\r\n\r\n'
 } >"$home/Zerin.ini"
 
