@@ -1,7 +1,9 @@
 // Every module registers its own commands; this is only the list of modules.
 #include "core/zerin.h"
+#include "commands/general_commands.h"
 #include "commands/print_commands.h"
 #include "modes/window_commands.h"
+#include "panes/pane_commands.h"
 #include "script/dispatcher_commands.h"
 #include "script/functions.h"
 #include "script/variable_commands.h"
@@ -16,6 +18,8 @@ void registerAllCommands(Zerin& zerin) {
     registerBuiltInFunctions(zerin);
     registerDispatcherCommands(zerin);
     registerSettingsCommands(zerin);
+    registerPaneCommands(zerin);
+    registerGeneralCommands(zerin);
 }
 
 }  // namespace zerin

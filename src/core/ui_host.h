@@ -2,6 +2,9 @@
 // run and the unit tests use the do-nothing defaults.
 #pragma once
 
+#include <cstdint>
+#include <string_view>
+
 namespace zerin {
 
 class UiHost {
@@ -12,6 +15,13 @@ public:
     // do.titlebar: returns false when the window could not change.
     virtual bool showTitleBar(bool show) { (void)show; return true; }
     virtual bool titleBarShown() const { return true; }
+    // wait.input.text: the output window's text box takes the keyboard focus.
+    virtual void focusOutputText() {}
+    // The mode command button whose command is `command` gets this background colour.
+    virtual void setModeButtonColour(std::string_view command, std::uint32_t colour) {
+        (void)command;
+        (void)colour;
+    }
 };
 
 }  // namespace zerin

@@ -3,8 +3,10 @@
 // no behaviour of its own beyond wiring the parts together.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 
+#include "commands/general_state.h"
 #include "commands/output.h"
 #include "core/settings.h"
 #include "core/text_box.h"
@@ -16,6 +18,8 @@
 #include "panes/pane_model.h"
 #include "panes/path_groups.h"
 #include "platform/platform.h"
+#include "platform/posix/extension_file_icons.h"
+#include "platform/posix/posix_file_system.h"
 #include "script/dispatcher.h"
 #include "script/interpreter.h"
 #include "script/run_state.h"
@@ -55,13 +59,22 @@ public:
     Dispatcher dispatcher;
     Interpreter interpreter;
     PaneModel panes;
+    // The file system and the icon choice of the panes; tests and the Qt front-end may
+    // point these elsewhere.
+    PosixFileSystem defaultFileSystem;
+    FileSystem* fileSystem = &defaultFileSystem;
+    ExtensionFileIcons defaultFileIcons;
+    FileIcons* fileIcons = &defaultFileIcons;
+
+    // The general commands' memory (time.fps, time.factor, sound.load, execute).
+    GeneralState general;
+    // The background of a mode command button that shows an "on" state (0x00BBGGRR).
+    std::uint32_t highlightColour = 0;
 
     // The command bars and what is being dragged between the window's elements
     // ("Paths:" + tag, "Drives", a folder path, "ModeCommand:" + script).
     ModeBars bars;
     std::string dragText;
-    // The background of a mode button that shows an "on" state.
-    Colour highlightColour = 0xC0C0C0;
 
     UiHost defaultUi;
     UiHost* ui = &defaultUi;

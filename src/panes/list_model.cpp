@@ -21,6 +21,13 @@ void ListModel::notifyChanged(std::size_t index) {
         if (obs.changed) obs.changed(index);
 }
 
+void ListModel::notifyRestyled() {
+    for (auto& [id, obs] : m_observers) {
+        if (obs.restyled) obs.restyled();
+        else if (obs.reset) obs.reset();
+    }
+}
+
 int ListModel::addObserver(Observer observer) {
     int id = m_nextObserverId++;
     m_observers.emplace_back(id, std::move(observer));

@@ -31,6 +31,7 @@ public:
     struct Observer {
         std::function<void()> reset;              // items replaced wholesale
         std::function<void(std::size_t)> changed; // one item's look or selection
+        std::function<void()> restyled;           // colours of all items, same items
     };
 
     const std::vector<ListItem>& items() const { return m_items; }
@@ -40,6 +41,8 @@ public:
     // Tells the views that the items were changed in bulk.
     void notifyReset();
     void notifyChanged(std::size_t index);
+    // All items were recoloured in place; observers without a restyle hook get a reset.
+    void notifyRestyled();
 
     int addObserver(Observer observer);
     void removeObserver(int id);

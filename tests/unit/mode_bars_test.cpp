@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/colours.h"
 #include "core/text.h"
 #include "core/zerin.h"
 #include "fake_platform.h"
@@ -135,7 +136,6 @@ TEST_F(BarsFixture, LegacyCommandsMakeTheirElements) {
     ModeGroup* g = z.modeGroups.group(1);
     z.settings.columnHeaders = 2;
     z.settings.textLog = true;
-    z.highlightColour = 0x123456;
     for (auto [name, text] : std::vector<std::pair<std::string, std::string>>{
              {"Interval", "do_image_interval"}, {"Cols", "do_column_headers /s"}, {"", "dummy"},
              {"Log", "do_text_log"}, {"", "do_newline"}, {"Slider", "do_vlc_slider"},
@@ -148,9 +148,12 @@ TEST_F(BarsFixture, LegacyCommandsMakeTheirElements) {
     EXPECT_EQ(e[1].kind, BarElementKind::IntervalLabel);
     EXPECT_EQ(e[1].caption, "3");
     EXPECT_EQ(e[2].caption, "ColsOn");
-    EXPECT_EQ(e[2].colour, modeColour(1));
+    EXPECT_EQ(e[2].colour, 0x11ccccu);  // the first mode's colour
     EXPECT_EQ(e[3].caption, "!Log");
-    EXPECT_EQ(e[3].colour, 0x123456u);
+    EXPECT_EQ(e[3].colour, brighten(0x11cccc, 160));  // text log is on: highlighted
+    z.bars.colourCommandButtons("do_column_headers", 0x0000ff);
+    EXPECT_EQ(e[2].colour, 0x0000ffu);
+    EXPECT_EQ(e[3].colour, brighten(0x11cccc, 160));
     EXPECT_EQ(e[4].kind, BarElementKind::PositionSlider);
     EXPECT_EQ(e[4].x, 0);
     EXPECT_EQ(e[4].y, 21);

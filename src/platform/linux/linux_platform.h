@@ -5,11 +5,11 @@
 #include <iostream>
 
 #include "platform/linux/linux_system_services.h"
-#include "platform/linux/posix_processes.h"
+#include "platform/linux/alsa_sound.h"
+#include "platform/linux/linux_processes.h"
 #include "platform/linux/qt_dialogs.h"
 #include "platform/linux/qt_event_pump.h"
 #include "platform/linux/qt_text_metrics.h"
-#include "platform/linux/silent_sound.h"
 #include "platform/linux/x11_key_state.h"
 #include "platform/platform.h"
 
@@ -20,8 +20,8 @@ struct LinuxPlatform {
     MonotonicClock clock;
     X11KeyState keys;
     QtDialogs dialogs{std::cerr};
-    PosixProcesses processes;
-    SilentSound sound;
+    LinuxProcesses processes;
+    AlsaSound sound;
     LinuxSystemServices system;
     QtTextMetrics metrics;
     Platform platform{pump, clock, keys, dialogs, processes, sound, system, metrics};

@@ -1,0 +1,61 @@
+// clsExifReader: the EXIF tags of a JPEG photo, read for the date a photo was taken.
+// The reader keeps every IFD entry it meets as a tag number with a text value. It reads
+// untrusted files: every offset and count is checked against the data, so a damaged or
+// hostile file makes Load fail instead of reading outside the bytes, and an IFD chain
+// that points back into itself ends.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zerin {
+
+class Dialogs;
+
+inline constexpr std::string_view kExifTagBoxTitle = "Get JPEG file tag";
+inline constexpr std::string_view kExifCannotLoad = "Cannot load file";
+inline constexpr std::uint32_t kExifTagDateTimeOriginal = 36867;
+inline constexpr std::uint32_t kExifTagExifIfd = 34665;
+
+struct ExifTag {
+    std::uint32_t number = 0;
+    std::uint32_t type = 0;
+    std::uint32_t count = 0;
+    std::uint32_t valueOffset = 0;
+    std::string value;
+};
+
+class ExifReader {
+public:
+    explicit ExifReader(Dialogs& dialogs) : m_dialogs(dialogs) {}
+
+    // Accepted only when the file exists (not a folder) and the path ends in "g" or "G";
+    // otherwise the picture file stays as it was.
+    void setPicFile(const std::string& path);
+    const std::string& picFile() const { return m_picFile; }
+    bool loaded() const { return m_loaded; }
+
+    // Reads the picture file (the given path when none is set) and parses it. A second
+    // Load reads the file again and appends its entries a second time.
+    bool Load(const std::string& path = {});
+    // Parses bytes already in memory (what Load does after reading the file).
+    bool parse(std::span<const std::uint8_t> data);
+
+    // The first record's value for `number`; with 0, the number of records. Loads first
+    // when a picture file is set and not yet loaded, and shows "Cannot load file" when
+    // that fails.
+    std::string Tag(std::uint32_t number);
+
+    const std::vector<ExifTag>& tags() const { return m_tags; }
+
+private:
+    Dialogs& m_dialogs;
+    std::string m_picFile;
+    bool m_loaded = false;
+    std::vector<ExifTag> m_tags;
+};
+
+}  // namespace zerin

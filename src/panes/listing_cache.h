@@ -1,0 +1,41 @@
+// The listing cache: folder path -> listing text, in insertion order (the order the
+// folder-size database is written in). Keys compare case-sensitively, because two Linux
+// folders that differ only in letter case are different folders.
+#pragma once
+
+#include <list>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
+
+namespace zerin {
+
+class ListingCache {
+public:
+    using Entry = std::pair<std::string, std::string>;  // key, listing text
+
+    // nullptr when the folder is not cached.
+    const std::string* find(std::string_view key) const;
+    // Refuses a key that is already present (returns false), like the collection's Add.
+    bool add(std::string key, std::string text);
+    // Replaces the text, or appends a new entry at the end.
+    void put(std::string key, std::string text);
+    bool remove(std::string_view key);
+    void clear();
+
+    std::size_t size() const { return m_entries.size(); }
+    const std::list<Entry>& entries() const { return m_entries; }
+    // Bytes held by keys and texts (for the memory check of large caches).
+    std::size_t textBytes() const;
+
+private:
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    };
+    std::list<Entry> m_entries;
+    std::unordered_map<std::string, std::list<Entry>::iterator, Hash, std::equal_to<>> m_index;
+};
+
+}  // namespace zerin

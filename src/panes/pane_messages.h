@@ -1,0 +1,34 @@
+// Every text the pane module shows or prints, in one place for the code and its tests.
+#pragma once
+
+#include <string_view>
+
+namespace zerin::paneMessage {
+
+inline constexpr std::string_view kDirectoryMissing = "Directory does not exist!";
+inline constexpr std::string_view kNoComma = "no comma";
+inline constexpr std::string_view kNoNewline = "no newline";
+inline constexpr std::string_view kReading = "Reading: ";
+inline constexpr std::string_view kMeasuring = "Measuring: ";
+inline constexpr std::string_view kScanning = "Scanning folder: ";
+inline constexpr std::string_view kEmpty = "Empty";
+inline constexpr std::string_view kDatabaseSaved = "Database saved - ";
+inline constexpr std::string_view kDatabaseFolders = " folders";
+inline constexpr std::string_view kCacheWriteError = "Some error writing cache-file";
+inline constexpr std::string_view kDir = "(Dir)";
+// Shown after the path when a folder holds more entries than a pane's tables.
+inline constexpr std::string_view kLeftOutBefore = "  [";
+inline constexpr std::string_view kLeftOutAfter = " entries not shown]";
+
+inline constexpr std::string_view kDrives = "Drives";
+inline constexpr std::string_view kTextList = "Text List";
+inline constexpr std::string_view kScripts = "scripts";
+inline constexpr std::string_view kCacheFileName = "Zerin_Cache.ini";
+
+inline constexpr std::string_view kColumnName = "Name";
+inline constexpr std::string_view kColumnSize = "Size";
+inline constexpr std::string_view kColumnFree = "Free";
+inline constexpr std::string_view kSortAscending = "/\\ ";
+inline constexpr std::string_view kSortDescending = "\\/ ";
+
+}  // namespace zerin::paneMessage

@@ -1,0 +1,228 @@
+#include "panes/pane_refresh.h"
+
+#include <algorithm>
+
+#include "core/text.h"
+#include "core/zerin.h"
+#include "panes/directory_reader.h"
+#include "panes/pane_colours.h"
+#include "panes/pane_messages.h"
+#include "panes/pane_roles.h"
+
+namespace zerin {
+
+namespace {
+
+bool isSource(const Zerin& zerin, int pane) { return zerin.panes.sourcePane() == pane; }
+
+std::string sizeTag(std::int64_t size) { return std::to_string(size); }
+
+void refreshDrives(Zerin& zerin, int pane) {
+    PaneModel& panes = zerin.panes;
+    ListModel& list = panes.list(pane);
+    panes.drives.refresh(*zerin.fileSystem);
+    panes.listing(pane).clear();
+    const Colour colour = isSource(zerin, pane) ? paneColour::kDriveSource : paneColour::kDriveTarget;
+    for (const Drive& drive : panes.drives.drives()) {
+        ListItem item;
+        item.text = drive.letter + " - " + drive.volumeName;
+        item.tag = drive.letter.ends_with('/') ? drive.letter : drive.letter + "/";
+        item.colour = colour;
+        item.icon = kDriveIcon;
+        item.subItems.push_back({drive.type == Drive::kFixed ? formatFreeSpace(drive.freeKb) : std::string(), {}, colour});
+        list.add(std::move(item));
+    }
+    panes.controls(pane).parentEnabled = false;
+}
+
+void refreshTextList(Zerin& zerin, int pane) {
+    const Colour colour = zerin.panes.colours.file(4);
+    for (const std::string& entry : zerin.panes.textList) {
+        ListItem item{entry, entry, colour, {{"-", {}, colour}}};
+        zerin.panes.list(pane).add(std::move(item));
+    }
+}
+
+void refreshListing(Zerin& zerin, int pane, bool showIcons) {
+    PaneModel& panes = zerin.panes;
+    PaneListing& listing = panes.listing(pane);
+    PaneControls& controls = panes.controls(pane);
+    ListModel& list = panes.list(pane);
+    const bool source = isSource(zerin, pane);
+    const bool scriptsView = text::iequals(panes.path(pane), paneMessage::kScripts);
+
+    if (listing.archive) controls.pathBack = source ? paneColour::kArchiveSource : paneColour::kArchiveTarget;
+    if (!listing.folders().empty()) controls.parentEnabled = true;
+
+    auto& items = list.mutableItems();
+    items.reserve(listing.folders().size() + listing.files().size());
+    const Colour folderColour = source ? paneColour::kFolderSource : paneColour::kFolderTarget;
+    for (ListingEntry& e : listing.mutableFolders()) {
+        if (showIcons && e.largeIcon == 0) e.largeIcon = e.smallIcon = zerin.fileIcons->iconFor(e.path, true);
+        ListItem item;
+        item.text = std::string(entryName(e.path));
+        item.tag = e.path + "/";
+        item.colour = folderColour;
+        item.icon = showIcons ? e.largeIcon : 0;
+        item.subItems.push_back(
+            {e.size == 0 ? std::string(paneMessage::kDir) : panes.sizeFormat.format(e.size), sizeTag(e.size), folderColour});
+        items.push_back(std::move(item));
+    }
+    for (ListingEntry& e : listing.mutableFiles()) {
+        if (showIcons && e.largeIcon == 0) e.largeIcon = e.smallIcon = zerin.fileIcons->iconFor(e.path, false);
+        ListItem item;
+        const Colour colour = refreshFileColour(panes.colours, e.path, source);
+        if (scriptsView) {
+            item.text = e.path;
+            item.tag = e.extra;
+        } else {
+            item.text = std::string(entryName(e.path));
+            item.tag = e.path;
+        }
+        item.colour = colour;
+        item.icon = showIcons ? e.largeIcon : 0;
+        item.subItems.push_back({panes.sizeFormat.format(e.size), sizeTag(e.size), colour});
+        items.push_back(std::move(item));
+    }
+
+    controls.pathText = panes.path(pane);
+    if (listing.leftOut() > 0)
+        controls.pathText += std::string(paneMessage::kLeftOutBefore) + std::to_string(listing.leftOut()) +
+                             std::string(paneMessage::kLeftOutAfter);
+}
+
+}  // namespace
+
+bool iconsShown(const Zerin& zerin) {
+    const std::string* value = zerin.publicVars.find("list.icons");
+    return value && *value == "1";
+}
+
+void refreshList(Zerin& zerin, int pane) {
+    if (!PaneModel::validPane(pane)) return;
+    PaneModel& panes = zerin.panes;
+    PaneControls& controls = panes.controls(pane);
+    ListModel& list = panes.list(pane);
+    const bool showIcons = iconsShown(zerin);
+    controls.iconsShown = showIcons;
+
+    list.mutableItems().clear();
+    const std::string& path = panes.path(pane);
+    if (path == paneMessage::kTextList) {
+        refreshTextList(zerin, pane);
+    } else if (path == paneMessage::kDrives) {
+        refreshDrives(zerin, pane);
+        controls.pathText = path;
+    } else {
+        refreshListing(zerin, pane, showIcons);
+    }
+
+    if (controls.sortState != 0) sortItems(zerin, pane);
+    if (!list.items().empty()) list.mutableItems().front().selected = true;
+    if (zerin.settings.columnAutosize) autosizeColumns(zerin, pane);
+    list.notifyReset();
+    panes.notifyControls(pane);
+
+    // The listing goes back into the cache so that the icon indexes found now are kept.
+    // A listing cut at the tables' end is not written back: the cache keeps the whole folder.
+    const PaneListing& listing = panes.listing(pane);
+    if (path.ends_with('/') && !listing.archive && listing.leftOut() == 0 && panes.cache.find(path))
+        panes.cache.put(path, listingText(panes.listing(pane), path));
+}
+
+void setFolderColumns(Zerin& zerin, int pane) {
+    auto& columns = zerin.panes.controls(pane).columns;
+    const int nameWidth = columns.size() == 2 ? columns[0].width : 240;
+    const int sizeWidth = columns.size() == 2 ? columns[1].width : 90;
+    columns = {{std::string(paneMessage::kColumnName), std::string(paneMessage::kColumnName), nameWidth, false},
+               {std::string(paneMessage::kColumnSize), std::string(paneMessage::kColumnSize), sizeWidth, true}};
+}
+
+void setDriveColumns(Zerin& zerin, int pane) {
+    auto& columns = zerin.panes.controls(pane).columns;
+    const int nameWidth = columns.size() == 2 ? columns[0].width : 240;
+    const int sizeWidth = columns.size() == 2 ? columns[1].width : 90;
+    columns = {{std::string(paneMessage::kColumnName), std::string(paneMessage::kColumnName), nameWidth, false},
+               {std::string(paneMessage::kColumnFree), std::string(paneMessage::kColumnFree), sizeWidth, true}};
+    zerin.panes.listing(pane).clear();
+}
+
+void autosizeColumns(Zerin& zerin, int pane) {
+    PaneControls& controls = zerin.panes.controls(pane);
+    if (controls.columns.size() < 2) setFolderColumns(zerin, pane);
+    TextMetrics& metrics = zerin.platform.metrics;
+    const int pt = PaneModel::kFontPoints;
+    const bool drives = zerin.panes.path(pane) == paneMessage::kDrives;
+    int widestName = 0;
+    int widestSize = 0;
+    const auto& items = zerin.panes.list(pane).items();
+    for (const ListItem& item : items) {
+        std::string_view name = item.text;
+        if (!drives && !item.tag.empty()) {
+            std::string_view tag = item.tag;
+            if (tag.size() > 1 && tag.ends_with('/')) tag.remove_suffix(1);
+            name = entryName(tag);
+        }
+        widestName = std::max(widestName, metrics.width(name, pt));
+        if (!item.subItems.empty()) widestSize = std::max(widestSize, metrics.width(item.subItems[0].text, pt));
+    }
+    int nameWidth = widestName + metrics.width("WWW", pt);
+    const int sizeWidth = widestSize + metrics.width("WW", pt);
+    if (nameWidth + sizeWidth > controls.viewWidth - 24) nameWidth = controls.viewWidth - 24 - sizeWidth;
+    const int rowHeight = std::max(1, metrics.height("Aj", pt) + 2);
+    if (static_cast<int>(items.size()) > controls.viewHeight / rowHeight) nameWidth -= 20;
+    controls.columns[1].width = sizeWidth + 20;
+    controls.columns[0].width = std::max(nameWidth, metrics.width("WWWW", pt));
+}
+
+void listUpdate(Zerin& zerin, int pane) {
+    if (!PaneModel::validPane(pane)) return;
+    PaneModel& panes = zerin.panes;
+    const std::string path = panes.path(pane);
+    const std::string lowered = text::lower(path);
+
+    if (lowered.starts_with("drives")) {
+        setDriveColumns(zerin, pane);
+    } else if (lowered.starts_with("text list")) {
+        setFolderColumns(zerin, pane);
+    } else if (lowered.starts_with("scripts")) {
+        setFolderColumns(zerin, pane);
+        PaneListing& listing = panes.listing(pane);
+        listing.clear();
+        for (const StoredScript& script : zerin.scripts.scripts()) {
+            ListingEntry entry;
+            entry.path = scriptLocationName(script.text, true);
+            entry.extra = script.key;
+            listing.addFile(std::move(entry));
+        }
+    } else if (auto colon = path.find(':'); colon != std::string::npos && path.compare(colon, 2, ":/") != 0) {
+        // A path group's view: the listings of all its targets in one pane.
+        setFolderColumns(zerin, pane);
+        const std::string groupName = text::lower(std::string_view(path).substr(0, colon));
+        for (int g = 0; g <= zerin.pathGroups.count(); ++g) {
+            const PathGroup& group = zerin.pathGroups.group(g);
+            if (text::lower(group.name) != groupName || group.paths.empty()) continue;
+            panes.listing(pane).clear();
+            panes.list(pane).mutableItems().clear();
+            for (const PathEntry& target : group.paths) {
+                zerin.output.print(std::string(paneMessage::kReading) + target.target);
+                const std::string* cached = panes.cache.find(target.target);
+                if (cached && !cached->empty())
+                    parseListing(zerin, pane, target.target, true);
+                else
+                    readFolder(zerin, pane, target.target, true);
+            }
+            break;
+        }
+    } else {
+        setFolderColumns(zerin, pane);
+        const std::string* cached = panes.cache.find(path);
+        if (cached && !cached->empty())
+            parseListing(zerin, pane, path, false);
+        else if (!readFolder(zerin, pane, path, false))
+            return;  // the reader showed the drives view instead
+    }
+    refreshList(zerin, pane);
+}
+
+}  // namespace zerin

@@ -1,0 +1,77 @@
+#include "platform/linux/alsa_sound.h"
+
+#include <alsa/asoundlib.h>
+
+#include "media/wav_format.h"
+
+namespace zerin {
+
+namespace {
+
+constexpr unsigned kLatencyUs = 200000;
+// Frames written per call: short enough that a stop request is seen within ~20 ms.
+constexpr unsigned kChunkDivisor = 50;
+
+// ALSA writes its own complaints (no card, no configuration) to stderr; Zerin reports
+// through the debug pane instead.
+void silentAlsaErrors(const char*, int, const char*, int, const char*, ...) {}
+
+void play(snd_pcm_t* pcm, std::vector<std::uint8_t> samples, int bytesPerFrame, std::uint32_t rate,
+          std::shared_ptr<std::atomic<bool>> cancel) {
+    const snd_pcm_uframes_t total = samples.size() / static_cast<std::size_t>(bytesPerFrame);
+    const snd_pcm_uframes_t chunk = std::max<snd_pcm_uframes_t>(rate / kChunkDivisor, 64);
+    snd_pcm_uframes_t done = 0;
+    while (done < total && !*cancel) {
+        snd_pcm_uframes_t n = std::min(chunk, total - done);
+        snd_pcm_sframes_t written = snd_pcm_writei(pcm, samples.data() + done * static_cast<std::size_t>(bytesPerFrame), n);
+        if (written < 0) written = snd_pcm_recover(pcm, static_cast<int>(written), 1);
+        if (written < 0) break;
+        done += static_cast<snd_pcm_uframes_t>(written);
+    }
+    if (*cancel)
+        snd_pcm_drop(pcm);
+    else
+        snd_pcm_drain(pcm);
+    snd_pcm_close(pcm);
+}
+
+}  // namespace
+
+AlsaSound::AlsaSound() { snd_lib_error_set_handler(silentAlsaErrors); }
+
+AlsaSound::~AlsaSound() { stop(); }
+
+void AlsaSound::stop() {
+    if (m_cancel) *m_cancel = true;
+    if (m_player.joinable()) m_player.join();
+    m_cancel.reset();
+}
+
+bool AlsaSound::playAsync(const std::vector<std::uint8_t>& wavData, std::string& reason) {
+    std::optional<WavFormat> format = parseWav(wavData, reason);
+    if (!format) return false;
+    stop();
+
+    snd_pcm_t* pcm = nullptr;
+    // Opened without blocking so that a busy device fails at once instead of hanging.
+    int err = snd_pcm_open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK);
+    if (err < 0) {
+        reason = std::string("no sound device: ") + snd_strerror(err);
+        return false;
+    }
+    snd_pcm_nonblock(pcm, 0);
+    snd_pcm_format_t sampleFormat = format->bitsPerSample == 8 ? SND_PCM_FORMAT_U8 : SND_PCM_FORMAT_S16_LE;
+    err = snd_pcm_set_params(pcm, sampleFormat, SND_PCM_ACCESS_RW_INTERLEAVED,
+                             static_cast<unsigned>(format->channels), format->sampleRate, 1, kLatencyUs);
+    if (err < 0) {
+        snd_pcm_close(pcm);
+        reason = std::string("the sound device cannot play this format: ") + snd_strerror(err);
+        return false;
+    }
+    m_cancel = std::make_shared<std::atomic<bool>>(false);
+    m_player = std::thread(play, pcm, scaledSamples(wavData, *format, m_volume), format->bytesPerFrame(),
+                           format->sampleRate, m_cancel);
+    return true;
+}
+
+}  // namespace zerin

@@ -1,0 +1,35 @@
+// Playing a WAV sound from memory through ALSA's default device. Playing runs on a
+// background thread that touches nothing a script sees; a new sound stops the one before,
+// as the Windows call this stands in for did.
+#pragma once
+
+#include <atomic>
+#include <memory>
+#include <thread>
+
+#include "platform/sound.h"
+
+namespace zerin {
+
+class AlsaSound : public Sound {
+public:
+    AlsaSound();
+    ~AlsaSound() override;
+    AlsaSound(const AlsaSound&) = delete;
+    AlsaSound& operator=(const AlsaSound&) = delete;
+
+    // There is no per-program wave volume in ALSA: the word scales the samples of the
+    // sounds played after it.
+    void setWaveVolume(std::uint32_t volumeWord) override { m_volume = volumeWord; }
+    // False with a reason when the data is not a PCM WAV file or no device can play it.
+    bool playAsync(const std::vector<std::uint8_t>& wavData, std::string& reason) override;
+
+private:
+    void stop();
+
+    std::uint32_t m_volume = 0xFFFFFFFFu;
+    std::thread m_player;
+    std::shared_ptr<std::atomic<bool>> m_cancel;
+};
+
+}  // namespace zerin

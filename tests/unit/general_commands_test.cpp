@@ -1,0 +1,290 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "commands/general_messages.h"
+#include "core/zerin.h"
+#include "fake_platform.h"
+
+using namespace zerin;
+namespace gt = zerin::general_text;
+
+namespace {
+
+class RecordingUi : public UiHost {
+public:
+    bool showTitleBar(bool show) override {
+        calls.push_back(show);
+        if (!refuse) shown = show;
+        return !refuse;
+    }
+    bool titleBarShown() const override { return shown; }
+    void focusOutputText() override { ++focused; }
+    void setModeButtonColour(std::string_view command, std::uint32_t colour) override {
+        colouredCommand = command;
+        colouredWith = colour;
+    }
+    bool shown = true;
+    bool refuse = false;
+    std::vector<bool> calls;
+    int focused = 0;
+    std::string colouredCommand;
+    std::uint32_t colouredWith = 0;
+};
+
+class GeneralCommands : public ::testing::Test {
+protected:
+    GeneralCommands() {
+        registerAllCommands(z);
+        z.settings.textLog = true;
+        z.ui = &ui;
+    }
+    std::string call(std::string_view line) { return z.dispatcher.call(line); }
+    const std::string& debug() const { return z.txtDebug.text(); }
+
+    test::FakePlatform fp;
+    Zerin z{fp.platform};
+    RecordingUi ui;
+};
+
+}  // namespace
+
+TEST_F(GeneralCommands, WaitPumpsUntilTheTimeHasPassed) {
+    std::int64_t start = fp.pump.nowMs;
+    EXPECT_EQ(call("wait 0.5"), "");
+    EXPECT_GT(fp.pump.nowMs - start, 500);
+    EXPECT_LT(fp.pump.nowMs - start, 500 + 2 * 48);
+    EXPECT_EQ(fp.pump.pumps, 11);  // one pump per 48 ms pass
+
+    // No argument: one pass.
+    fp.pump.pumps = 0;
+    start = fp.pump.nowMs;
+    call("do_wait");
+    EXPECT_EQ(fp.pump.nowMs - start, 48);
+    EXPECT_EQ(fp.pump.pumps, 1);
+
+    EXPECT_EQ(call("do_wait /?"), gt::kWaitHelp);
+    EXPECT_EQ(call("wait /??"), gt::kWaitDescription);
+}
+
+TEST_F(GeneralCommands, WaitAcrossTheTickCounterWrapEnds) {
+    fp.pump.nowMs = 0x100000000LL - 100;  // the 32-bit tick count wraps 100 ms from now
+    std::int64_t start = fp.pump.nowMs;
+    call("wait 0.3");
+    EXPECT_GT(fp.pump.nowMs - start, 300);
+    EXPECT_LT(fp.pump.nowMs - start, 400);
+}
+
+TEST_F(GeneralCommands, RunWaitReturnsTheExitCodeAndKeepsPumping) {
+    fp.processes.exitCode = 3;
+    fp.processes.pollsUntilExit = 4;
+    EXPECT_EQ(call(R"(do_runwait "/usr/bin/convert" "a b.png" c.jpg)"), "3");
+    ASSERT_EQ(fp.processes.started.size(), 1u);
+    EXPECT_EQ(fp.processes.started[0], (std::vector<std::string>{"/usr/bin/convert", "a b.png", "c.jpg"}));
+    EXPECT_EQ(fp.pump.pumps, 5);
+    EXPECT_EQ(debug(), "RunWait exitcode: '3'\r\n");
+}
+
+TEST_F(GeneralCommands, RunWaitWithoutProgram) {
+    EXPECT_EQ(call("do_runwait"), "");
+    EXPECT_EQ(call("do_runwait_s    "), "");
+    EXPECT_TRUE(fp.processes.started.empty());
+    EXPECT_EQ(fp.pump.pumps, 0);
+    fp.processes.failStart = true;
+    EXPECT_EQ(call("do_runwait /no/such/program"), "");
+    EXPECT_EQ(debug(), "\r\n");
+}
+
+TEST_F(GeneralCommands, RunAsksFirstAndLogsAfterTheSelection) {
+    EXPECT_EQ(call("do_run /usr/bin/gimp x.png"), "");
+    EXPECT_TRUE(fp.processes.started.empty());
+    EXPECT_EQ(debug(), "");
+    ASSERT_EQ(fp.dialogs.shown.size(), 1u);
+    EXPECT_EQ(fp.dialogs.shown[0].title, gt::kExecuteTitle);
+    EXPECT_EQ(fp.dialogs.shown[0].text, "/usr/bin/gimp x.png");
+
+    z.txtDebug.setText("one\r\ntwo");
+    z.txtDebug.select(0, 3);
+    fp.dialogs.answers.push_back(MsgResult::Ok);
+    call(R"(do_run_s "/usr/bin/gimp" "/p/photo :[1:].jpg" )");
+    ASSERT_EQ(fp.processes.started.size(), 1u);
+    // The escaped parentheses of source_allselected reach the program as parentheses.
+    EXPECT_EQ(fp.processes.started[0][1], "/p/photo (1).jpg");
+    std::string logged = R"(# "/usr/bin/gimp" "/p/photo :[1:].jpg" )" "\r\n";
+    EXPECT_EQ(debug(), "one" + logged + "\r\ntwo");
+    EXPECT_EQ(z.txtDebug.selectedText(), logged);
+}
+
+TEST_F(GeneralCommands, RunFailureLogsAndApologises) {
+    fp.processes.failStart = true;
+    fp.dialogs.answers.push_back(MsgResult::Ok);
+    call("do_run nosuchprogram");
+    EXPECT_EQ(debug(), "#!nosuchprogram\r\n#Error executing: nosuchprogram\r\n");
+    ASSERT_EQ(fp.dialogs.shown.size(), 2u);
+    EXPECT_EQ(fp.dialogs.shown[1].text, gt::kRunFailed);
+
+    // With the text log off only the box remains.
+    z.txtDebug.clear();
+    z.settings.textLog = false;
+    fp.dialogs.answers.push_back(MsgResult::Ok);
+    call("do_run nosuchprogram");
+    EXPECT_EQ(debug(), "");
+    EXPECT_EQ(fp.dialogs.shown.size(), 4u);
+}
+
+TEST_F(GeneralCommands, QuestionsAndTheInputBox) {
+    fp.dialogs.answers = {MsgResult::Ok, MsgResult::Cancel, MsgResult::Ok, MsgResult::Cancel};
+    EXPECT_EQ(call("query Delete all?"), "1");
+    EXPECT_EQ(call("query Delete all?"), "0");
+    EXPECT_EQ(call("do_query_okcancel Sure?"), "1");
+    EXPECT_EQ(call("do_query_okcancel Sure?"), "0");
+    EXPECT_EQ(fp.dialogs.shown[0].text, "Delete all?");
+    EXPECT_EQ(fp.dialogs.shown[0].title, gt::kProgramName);
+    EXPECT_EQ(fp.dialogs.shown[0].buttons, MsgButtons::OkCancel);
+
+    fp.dialogs.inputs = {std::string("Anna"), std::nullopt};
+    EXPECT_EQ(call("input Your name?"), "Anna");
+    EXPECT_EQ(call("input Again?"), "");
+    EXPECT_EQ(fp.dialogs.prompts, (std::vector<std::string>{"Your name?", "Again?"}));
+}
+
+TEST_F(GeneralCommands, ThreadPriority) {
+    EXPECT_EQ(call("thread.priority lowest"), "THREAD_PRIORITY_NORMAL");
+    EXPECT_EQ(fp.system.priority, 0);
+    EXPECT_EQ(debug(), std::string(gt::kPriorityUsage) + "\r\n");
+
+    z.txtDebug.clear();
+    EXPECT_EQ(call("thread.priority  thread_priority_highest "), "THREAD_PRIORITY_NORMAL");
+    EXPECT_EQ(fp.system.priority, 2);
+    EXPECT_EQ(call("thread.priority"), "THREAD_PRIORITY_HIGHEST");
+    EXPECT_EQ(debug(), "");
+    fp.system.priority = 7;  // no word for this level
+    EXPECT_EQ(call("thread.priority"), "");
+}
+
+TEST_F(GeneralCommands, TimingCommands) {
+    fp.pump.nowMs = 1000;
+    EXPECT_EQ(call("time.tickcount"), " 1000");
+    // The first call measures from tick 0.
+    EXPECT_EQ(call("time.factor"), "25");
+    EXPECT_EQ(call("time.factor"), "0.025");  // same millisecond counts as one
+    fp.pump.nowMs += 120;
+    EXPECT_EQ(call("time.factor"), "3");
+
+    EXPECT_EQ(call("time.fps"), "0.892857142857143");
+    fp.pump.nowMs += 40;
+    EXPECT_EQ(call("time.fps"), "25");
+    // No time since the previous call: the division fails as a command failure.
+    EXPECT_EQ(call("time.fps"), "");
+    EXPECT_EQ(debug(), "\r\n");
+
+    fp.pump.nowMs = 0xFFFFFFFFLL;  // the tick count as a signed 32-bit number
+    EXPECT_EQ(call("time.tickcount"), "-1");
+}
+
+TEST_F(GeneralCommands, InputTextAndWaitsForIt) {
+    z.run.inputText = "OK";
+    EXPECT_EQ(call("window.input"), "OK");
+    EXPECT_EQ(call("window.input  RESET "), "OK");
+    EXPECT_EQ(z.run.inputText, "");
+
+    // Without the output window the waits return at once.
+    z.run.inputText = "old";
+    EXPECT_EQ(call("wait.input"), "");
+    EXPECT_FALSE(z.run.waitingForInput);
+    EXPECT_EQ(call("wait.input.text Name: "), "");
+    EXPECT_EQ(debug(), std::string("Name: ") + std::string(gt::kWaitInputTextNeedsWindow) + "\r\n");
+    EXPECT_FALSE(z.run.waitingForTextInput);
+    EXPECT_EQ(fp.pump.pumps, 0);
+
+    TextBox output;
+    output.setText("Hello\r\n");
+    z.output.setOutputWindowText(&output);
+    fp.pump.onPump = [&] {
+        if (fp.pump.pumps < 3) return;
+        z.run.inputText = "cmdOk";
+        z.run.waitingForInput = false;
+    };
+    EXPECT_EQ(call("wait.input"), "cmdOk");
+    EXPECT_EQ(fp.pump.pumps, 3);
+
+    fp.pump.onPump = [&] {
+        EXPECT_TRUE(z.run.waitingForTextInput);
+        z.run.stopRequest = true;
+    };
+    EXPECT_EQ(call("wait.input.text Name: "), "");
+    EXPECT_EQ(output.text(), "Hello\r\nName: ");
+    EXPECT_EQ(z.run.inputLineStart, output.length());
+    EXPECT_EQ(ui.focused, 1);
+    EXPECT_FALSE(z.run.waitingForTextInput);
+    z.output.setOutputWindowText(nullptr);
+}
+
+TEST_F(GeneralCommands, PauseHoldsUntilAStopRequest) {
+    fp.pump.onPump = [&] {
+        EXPECT_TRUE(z.run.paused);
+        if (fp.pump.pumps == 4) z.run.stopRequest = true;
+    };
+    call("do_pause");
+    EXPECT_EQ(fp.pump.pumps, 4);
+    EXPECT_FALSE(z.run.paused);
+}
+
+TEST_F(GeneralCommands, SmallSwitches) {
+    call("do_slow");
+    EXPECT_TRUE(z.run.slowMode);
+    call("do_slow");
+    EXPECT_FALSE(z.run.slowMode);
+
+    TextBox output;
+    output.setText("x");
+    z.output.setOutputWindowText(&output);
+    z.txtDebug.setText("lots");
+    EXPECT_EQ(call("clr"), "true");
+    EXPECT_EQ(debug(), "");
+    EXPECT_EQ(output.text(), "");
+    z.output.setOutputWindowText(nullptr);
+
+    EXPECT_EQ(call("do.titlebar"), "on");
+    EXPECT_EQ(call("do.titlebar on"), "");
+    EXPECT_TRUE(ui.calls.empty());  // already shown
+    EXPECT_EQ(call("do.titlebar /S"), "");
+    EXPECT_EQ(ui.calls, std::vector<bool>{false});
+    EXPECT_EQ(call("do.titlebar what"), "");
+    ui.refuse = true;
+    call("do.titlebar on");
+    EXPECT_EQ(debug(), std::string(gt::kTitlebarError) + "\r\n");
+
+    z.txtDebug.clear();
+    call("hibernate");
+    EXPECT_EQ(fp.system.hibernateCalls, 1);
+    EXPECT_EQ(debug(), std::string(gt::kHibernateRefused) + "refused by the fake\r\n");
+}
+
+TEST_F(GeneralCommands, ExecuteFindsStoredScriptsByLocationAndName) {
+    EXPECT_EQ(call(R"(execute "Bar\NoSuch" a b)"), "");
+    EXPECT_EQ(debug(), "can't execute. Script not found\r\nbar\\nosuch\r\n");
+
+    const std::string script = "#NAME=Greet\r\n#LOCATION=Tools\r\n? hello\r\n";
+    z.scripts.add("tools\\greet", script);
+    z.txtDebug.clear();
+    call(R"(execute  "tools\GREET"   world)");
+    EXPECT_EQ(debug(), "");
+    EXPECT_NE(z.txtExec.text().find("? hello"), std::string::npos);
+}
+
+TEST_F(GeneralCommands, SoundLoadKeepsTheFileOrSaysWhichStepFailed) {
+    auto dir = std::filesystem::temp_directory_path() / ("zerin_sound_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    std::ofstream(dir / "ding.wav", std::ios::binary) << std::string("RIFF\0\0", 6);
+    z.programFolder = dir;
+    call(R"(sound.load "ding.wav")");
+    EXPECT_EQ(z.general.soundBuffer.size(), 6u);
+    EXPECT_EQ(debug(), "");
+
+    call("sound.load /no/such.wav");
+    EXPECT_EQ(debug(), std::string(gt::kSoundOpening) + "/no/such.wav\r\n");
+    EXPECT_EQ(z.general.soundBuffer.size(), 6u);
+    std::filesystem::remove_all(dir);
+}
