@@ -13,6 +13,7 @@
 #include "core/startup.h"
 #include "core/zerin.h"
 #include "platform/linux/linux_platform.h"
+#include "ui/frm_output.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -29,12 +30,17 @@ std::string environment(const char* name) {
     return value ? value : "";
 }
 
-// A command-line run needs no window; without a display Qt must not try to open one.
-void chooseQtPlatform(bool commandLineRun) {
-    if (!environment("QT_QPA_PLATFORM").empty()) return;
-    bool noDisplay = environment("DISPLAY").empty() && environment("WAYLAND_DISPLAY").empty();
-    if (noDisplay) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    (void)commandLineRun;
+// A command-line run needs no window: without a reachable display it runs offscreen.
+// The window itself needs a display; without one Zerin says so instead of running
+// invisibly. An explicit QT_QPA_PLATFORM is left as it is.
+bool chooseQtPlatform(bool commandLineRun) {
+    if (!environment("QT_QPA_PLATFORM").empty()) return true;
+    bool wayland = !environment("WAYLAND_DISPLAY").empty();
+    bool x11 = !environment("DISPLAY").empty() && zerin::linux_platform::x11DisplayReachable();
+    if (wayland || x11) return true;
+    if (!commandLineRun) return false;
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    return true;
 }
 
 // Qt's notice about a missing XDG_RUNTIME_DIR (usual for root and in containers) would
@@ -56,7 +62,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     const bool commandLineRun = parsed.commandLine.has_value();
-    chooseQtPlatform(commandLineRun);
+    if (!chooseQtPlatform(commandLineRun)) {
+        std::cerr << "zerin: no display to show the window on (name a stored script to run it without one)\n";
+        return 2;
+    }
 
     g_defaultHandler = qInstallMessageHandler(filterQtMessages);
     // Qt sees only the program name: every other argument belongs to the script.
@@ -79,6 +88,8 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(zerin.programFolder, ec);
 
     zerin::registerAllCommands(zerin);
+    // The output window exists for the program's life; scripts show and close it.
+    zerin::ui::FrmOutput frmOutput(zerin);
 
     if (commandLineRun) {
         zerin.output.setMirror(&std::cout);

@@ -9,6 +9,7 @@
 #include "core/text.h"
 #include "core/zerin.h"
 #include "media/exif_reader.h"
+#include "script/arguments.h"
 
 namespace zerin {
 
@@ -19,6 +20,12 @@ std::string soundPath(Zerin& z, std::string_view arg) {
     std::string path = text::replaceAll(arg, "\"", "");
     if (!path.empty() && path.front() != '/') path = (z.programFolder / path).string();
     return path;
+}
+
+// The low 16 bits of a number's integer part, as a volume word keeps them.
+std::uint32_t volumeBits(double x) {
+    if (!std::isfinite(x) || std::fabs(x) > 2147483647.0) return 0;
+    return static_cast<std::uint32_t>(static_cast<std::int64_t>(std::trunc(x))) & 0xFFFFu;
 }
 
 }  // namespace
@@ -46,6 +53,17 @@ void registerMediaCommands(Zerin& z) {
         } catch (const std::exception&) {
             z.output.debugMessage(progress);
         }
+        return {};
+    });
+
+    // sound.play [left right] -> "" : sets the wave volume and plays the loaded sound
+    z.dispatcher.registerHandler(136, [&z](CommandCall& c) -> std::string {
+        std::vector<double> n = numericArguments(z, c.arg, c.locals);
+        std::uint32_t volume = n.size() >= 2 ? volumeBits(n[1]) << 16 | volumeBits(n[0]) : 0;
+        z.platform.sound.setWaveVolume(volume);
+        std::string reason;
+        if (!z.platform.sound.playAsync(z.general.soundBuffer, reason))
+            z.output.debugMessage(std::string(kSoundNotPlayed) + reason);
         return {};
     });
 

@@ -1,8 +1,9 @@
 // Every module registers its own commands; this is only the list of modules.
 #include "core/zerin.h"
+#include "commands/output_window_commands.h"
 #include "commands/general_commands.h"
 #include "commands/print_commands.h"
-#include "modes/window_commands.h"
+#include "modes/main_window_commands.h"
 #include "panes/pane_commands.h"
 #include "script/dispatcher_commands.h"
 #include "script/functions.h"
@@ -13,13 +14,14 @@ namespace zerin {
 
 void registerAllCommands(Zerin& zerin) {
     registerPrintCommands(zerin);
-    registerWindowCommands(zerin);
+    registerMainWindowCommands(zerin);
     registerVariableCommands(zerin);
     registerBuiltInFunctions(zerin);
     registerDispatcherCommands(zerin);
     registerSettingsCommands(zerin);
     registerPaneCommands(zerin);
     registerGeneralCommands(zerin);
+    registerOutputWindowCommands(zerin);
 }
 
 }  // namespace zerin

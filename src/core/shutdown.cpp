@@ -2,12 +2,9 @@
 
 #include "core/settings_file.h"
 #include "core/zerin.h"
+#include "script/variable_commands.h"
 
 namespace zerin {
-
-namespace {
-constexpr int kPublicSave = 100;
-}
 
 bool closeRequested(Zerin& zerin, std::string_view windowTitle, const ShutdownSteps& steps) {
     MsgResult answer = zerin.platform.dialogs.messageBox(shutdown_messages::kExitQuestion, windowTitle,
@@ -16,10 +13,7 @@ bool closeRequested(Zerin& zerin, std::string_view windowTitle, const ShutdownSt
     if (answer == MsgResult::Yes) {
         // public.save first: it stores the public variables into the on\load script,
         // which the settings file then carries.
-        if (zerin.dispatcher.hasHandler(kPublicSave)) {
-            Variables scratch;
-            zerin.dispatcher.chkCommand("", scratch, kPublicSave);
-        }
+        publicSave(zerin);
         do_default_save(zerin);
         if (steps.saveFolderSizeDatabase) steps.saveFolderSizeDatabase();
     }

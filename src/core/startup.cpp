@@ -90,7 +90,7 @@ StartupOutcome runStartup(Zerin& zerin, const std::optional<CommandLine>& comman
     zerin.txtCode.clear();
     zerin.txtDebug.clear();
 
-    if (s.vlcBackground) {
+    if (s.vlcBackground && zerin.dispatcher.hasHandler(kDoVlcWallpaper)) {
         // do_vlc_wallpaper switches the background mode on again and applies it.
         s.vlcBackground = false;
         step("do_vlc_wallpaper", [&] { callIfRegistered(zerin, kDoVlcWallpaper, ""); });

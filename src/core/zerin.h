@@ -8,6 +8,7 @@
 
 #include "commands/general_state.h"
 #include "commands/output.h"
+#include "commands/output_window.h"
 #include "core/settings.h"
 #include "core/text_box.h"
 #include "core/ui_host.h"
@@ -70,6 +71,7 @@ public:
     GeneralState general;
     // The background of a mode command button that shows an "on" state (0x00BBGGRR).
     std::uint32_t highlightColour = 0;
+    OutputWindow outputWindow{*this};
 
     // The command bars and what is being dragged between the window's elements
     // ("Paths:" + tag, "Drives", a folder path, "ModeCommand:" + script).

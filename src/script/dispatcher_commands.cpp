@@ -16,23 +16,29 @@ std::string twoDigits(int n) {
     return buf;
 }
 
+// Listed commands that do not know the help convention and would act on "/??" as their
+// ordinary argument: ask the user, start a program named "/??", stop the script or make
+// a variable. A help listing must do none of that, so their lines end after the name.
+bool actsOnAnyArgument(std::string_view name) {
+    return name == "do_query_okcancel" || name == "do_run" || name == "do_run_s" || name == "do_runwait" ||
+           name == "do_runwait_s" || name == "do_script_break" || name == "do_set";
+}
+
 // help [command] -> "" : the named command's help block, or the one-line list
 std::string help(Zerin& zerin, CommandCall& c) {
     std::string_view name = text::trimRight(text::trimLeftBlanksTabs(c.arg));
     if (!name.empty()) {
-        zerin.output.print(zerin.dispatcher.chkCommand(std::string(name) + " /?", c.locals));
+        bool acts = actsOnAnyArgument(text::lower(text::firstWord(name)));
+        zerin.output.print(acts ? std::string() : zerin.dispatcher.chkCommand(std::string(name) + " /?", c.locals));
         return {};
     }
-    // Listed commands that do not know the help convention take "/??" as an ordinary
-    // argument; do_script_break would then stop the script that asked for help.
-    bool stopBefore = zerin.run.stopRequest;
     for (std::string_view entry : kHelpList) {
         std::string padded = text::upper(entry);
         if (padded.size() < kHelpNameWidth) padded.append(kHelpNameWidth - padded.size(), ' ');
-        std::string summary = zerin.dispatcher.chkCommand(std::string(entry) + " /??", c.locals);
+        std::string summary;
+        if (!actsOnAnyArgument(entry)) summary = zerin.dispatcher.chkCommand(std::string(entry) + " /??", c.locals);
         zerin.output.print("# " + padded + summary);
     }
-    zerin.run.stopRequest = stopBefore;
     return {};
 }
 

@@ -32,8 +32,8 @@ std::string_view wordAt(std::string_view s, std::string_view* rest, bool* hadBla
     return w;
 }
 
-class Reducer {
-public:
+// Operand readers shared by the steps of one evaluation.
+struct Reducer {
     Reducer(Zerin& zerin, Variables& locals) : m_zerin(zerin), m_locals(locals) {}
 
     double operand(std::string_view word) {

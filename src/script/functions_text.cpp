@@ -22,16 +22,14 @@ const std::string* localValue(const Variables& locals, std::string_view word) {
 }
 
 // A count, start or length word: a literal when it starts with "-" or a digit, else the
-// named local variable's value; rounded and clamped to what a text can hold.
-std::size_t wholeArgument(const Variables& locals, std::string_view word, std::int64_t& signedOut) {
+// named local variable's value; rounded, and negative counts read as 0.
+std::size_t wholeArgument(const Variables& locals, std::string_view word) {
     double x = 0;
     if (!word.empty() && (word[0] == '-' || (word[0] >= '0' && word[0] <= '9'))) x = val(word);
     else if (const std::string* v = localValue(locals, word)) x = val(*v);
     x = roundHalfEven(x);
-    if (!(x >= -1e15)) x = -1e15;
-    if (!(x <= 1e15)) x = 1e15;
-    signedOut = static_cast<std::int64_t>(x);
-    return signedOut < 0 ? 0 : static_cast<std::size_t>(signedOut);
+    if (!(x > 0)) return 0;
+    return x > 1e15 ? static_cast<std::size_t>(1e15) : static_cast<std::size_t>(x);
 }
 
 // left/right/mid: the first word names a local variable holding the text, or is the
@@ -96,6 +94,7 @@ void appendUtf8(std::string& out, unsigned cp) {
 unsigned lowerLatin(unsigned cp) {
     if (cp >= 0xC0 && cp <= 0xDE && cp != 0xD7) return cp + 0x20;
     if (cp == 0x178) return 0xFF;
+    if (cp == 0x130) return 'i';  // dotted capital I lowers to a plain i
     bool evenUpper = (cp >= 0x100 && cp <= 0x137) || (cp >= 0x14A && cp <= 0x177);
     bool oddUpper = (cp >= 0x139 && cp <= 0x148) || (cp >= 0x179 && cp <= 0x17E);
     if ((evenUpper && cp % 2 == 0) || (oddUpper && cp % 2 == 1)) return cp + 1;
@@ -150,23 +149,20 @@ void registerTextFunctions(Zerin& zerin) {
     // left name count -> the first count characters
     d.registerHandler(146, [](CommandCall& c) {
         SliceArgs a = sliceArgs(c);
-        std::int64_t n = 0;
-        return std::string(text::charSubstr(a.source, 0, wholeArgument(c.locals, wordOr(a.words, 1), n)));
+        return std::string(text::charSubstr(a.source, 0, wholeArgument(c.locals, wordOr(a.words, 1))));
     });
     // right name count -> the last count characters
     d.registerHandler(147, [](CommandCall& c) {
         SliceArgs a = sliceArgs(c);
-        std::int64_t n = 0;
-        std::size_t count = wholeArgument(c.locals, wordOr(a.words, 1), n);
+        std::size_t count = wholeArgument(c.locals, wordOr(a.words, 1));
         std::size_t chars = text::charCount(a.source);
         return std::string(text::charSubstr(a.source, count >= chars ? 0 : chars - count, count));
     });
     // mid name start [length] -> length characters from position start (1-based)
     d.registerHandler(148, [](CommandCall& c) {
         SliceArgs a = sliceArgs(c);
-        std::int64_t s = 0, n = 0;
-        std::size_t start = wholeArgument(c.locals, wordOr(a.words, 1), s);
-        std::size_t length = a.words.size() > 2 ? wholeArgument(c.locals, a.words[2], n) : std::string::npos;
+        std::size_t start = wholeArgument(c.locals, wordOr(a.words, 1));
+        std::size_t length = a.words.size() > 2 ? wholeArgument(c.locals, a.words[2]) : std::string::npos;
         return std::string(text::charSubstr(a.source, start < 1 ? 0 : start - 1, length));
     });
     // instr [start] a b -> the 1-based position of b in a, 0 when absent

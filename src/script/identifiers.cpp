@@ -3,6 +3,7 @@
 #include <functional>
 #include <unordered_map>
 
+#include "commands/command_line.h"
 #include "core/text.h"
 #include "core/zerin.h"
 #include "script/language_messages.h"
@@ -47,7 +48,9 @@ std::string sourceAllSelected(Zerin& z, Variables&) {
         // Parentheses would be taken for a group when the value is substituted into a
         // line; the interpreter turns the escapes back just before it runs a command.
         std::string path = text::replaceAll(text::replaceAll(item.tag, "(", ":["), ")", ":]");
-        all += "\"" + withoutTrailingSlash(path) + "\" ";
+        // Quoted as the command-line splitter reads it back: a double quote inside the
+        // name is doubled, so a name like a"; b".txt stays one argument of do_run.
+        all += quoteForCommandLine(withoutTrailingSlash(path)) + " ";
     }
     return all;
 }

@@ -36,7 +36,26 @@ double readRadix(std::string_view s, std::size_t i, int radix) {
 
 }  // namespace
 
+// A plain decimal number ("-12", "3.5") as the full reader would read it, or nothing
+// when the text needs the full reader. Most values a script computes are such numbers.
+static bool plainNumber(std::string_view s, double& out) {
+    if (s.empty() || s.size() > 24) return false;
+    std::size_t i = s[0] == '-' ? 1 : 0;
+    bool digit = false, point = false;
+    for (std::size_t k = i; k < s.size(); ++k) {
+        char c = s[k];
+        if (c >= '0' && c <= '9') digit = true;
+        else if (c == '.' && !point) point = true;
+        else return false;
+    }
+    if (!digit) return false;
+    auto res = std::from_chars(s.data(), s.data() + s.size(), out);
+    return res.ec == std::errc() && res.ptr == s.data() + s.size();
+}
+
 double val(std::string_view s) {
+    double plain;
+    if (plainNumber(s, plain)) return plain;
     std::size_t i = 0;
     while (i < s.size() && skippable(s[i])) ++i;
     if (i + 1 < s.size() && s[i] == '&') {
@@ -105,6 +124,11 @@ std::string formatNumber(double x) {
     if (std::isinf(x)) return x > 0 ? "Infinity" : "-Infinity";
     if (x == 0) return "0";
     char buf[64];
+    // Whole numbers below 10^15 print all their digits in the general form too.
+    if (x == std::trunc(x) && std::fabs(x) < 1e15) {
+        auto res = std::to_chars(buf, buf + sizeof buf, static_cast<std::int64_t>(x));
+        return std::string(buf, res.ptr);
+    }
     // 15 significant digits hides the binary noise: 0.1 + 0.2 is written 0.3.
     // to_chars never consults the C locale, so a comma locale still gets ".".
     auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::general, 15);

@@ -56,15 +56,21 @@ void doSet(Zerin& zerin, std::string_view arg, Variables& locals, LocalIndex ind
     bool remove = isNothing(value);
     Variables& pub = zerin.publicVars;
     if (pub.indexed(key)) {
-        pub.erase(key);
-        if (remove) pub.indexRemove(key);
-        else pub.add(key, std::move(value));
+        if (remove) {
+            pub.erase(key);
+            pub.indexRemove(key);
+        } else {
+            pub.assign(key, std::move(value));
+        }
         return;
     }
     if (index == LocalIndex::Use && locals.indexed(key)) {
-        locals.erase(key);
-        if (remove) locals.indexRemove(key);
-        else locals.add(key, std::move(value));
+        if (remove) {
+            locals.erase(key);
+            locals.indexRemove(key);
+        } else {
+            locals.assign(key, std::move(value));
+        }
         return;
     }
     if (remove) {

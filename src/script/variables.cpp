@@ -5,7 +5,7 @@
 namespace zerin {
 
 const std::string* Variables::find(std::string_view key) const {
-    auto it = m_store.find(std::string(key));
+    auto it = m_store.find(key);
     return it == m_store.end() ? nullptr : &it->second.value;
 }
 
@@ -19,10 +19,15 @@ void Variables::assign(const std::string& key, std::string value) {
     e.numericValid = false;
 }
 
-bool Variables::erase(std::string_view key) { return m_store.erase(std::string(key)) > 0; }
+bool Variables::erase(std::string_view key) {
+    auto it = m_store.find(key);
+    if (it == m_store.end()) return false;
+    m_store.erase(it);
+    return true;
+}
 
 double Variables::number(std::string_view key) const {
-    auto it = m_store.find(std::string(key));
+    auto it = m_store.find(key);
     if (it == m_store.end()) return 0;
     const Entry& e = it->second;
     if (!e.numericValid) {
@@ -32,7 +37,7 @@ double Variables::number(std::string_view key) const {
     return e.numeric;
 }
 
-bool Variables::indexed(std::string_view key) const { return m_indexSet.count(std::string(key)) > 0; }
+bool Variables::indexed(std::string_view key) const { return m_indexSet.contains(key); }
 
 void Variables::indexAppend(const std::string& key) {
     m_indexText += ' ';
@@ -45,7 +50,7 @@ void Variables::indexRemove(std::string_view key, bool keepBlank) {
     std::string wrapped = " " + std::string(key) + " ";
     std::size_t pos = m_indexText.find(wrapped);
     if (pos != std::string::npos) m_indexText.replace(pos, wrapped.size(), keepBlank ? " " : "");
-    m_indexSet.erase(std::string(key));
+    if (auto it = m_indexSet.find(key); it != m_indexSet.end()) m_indexSet.erase(it);
 }
 
 }  // namespace zerin

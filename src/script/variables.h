@@ -35,13 +35,18 @@ public:
     const std::string& indexText() const { return m_indexText; }
 
 private:
+    // Lets the maps be searched with a string_view, without building a key string.
+    struct KeyHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    };
     struct Entry {
         std::string value;
         mutable double numeric = 0;
         mutable bool numericValid = false;
     };
-    std::unordered_map<std::string, Entry> m_store;
-    std::unordered_set<std::string> m_indexSet;
+    std::unordered_map<std::string, Entry, KeyHash, std::equal_to<>> m_store;
+    std::unordered_set<std::string, KeyHash, std::equal_to<>> m_indexSet;
     std::string m_indexText;
 };
 

@@ -58,18 +58,35 @@ std::string_view commandName(int number) {
     return kEntries[static_cast<std::size_t>(number - 1)].name;
 }
 
+namespace {
+
+// Whether `word` is one of the blank-separated entries of `list`: the same answer as
+// searching " " + word + " ", without building the key (this runs for every line).
+bool isEntry(std::string_view list, std::string_view word) {
+    std::size_t at = list.find(word);
+    while (at != std::string_view::npos) {
+        if (list[at - 1] == ' ' && at + word.size() < list.size() && list[at + word.size()] == ' ') return true;
+        at = list.find(word, at + 1);
+    }
+    return false;
+}
+
+}  // namespace
+
 bool isOperator(std::string_view token) {
-    if (token.empty() || token.find(' ') != std::string_view::npos) return false;
-    std::string key = " ";
-    key += token;
-    key += ' ';
-    return kOperatorList.find(key) != std::string_view::npos;
+    if (token.empty() || token.size() > 3 || token.find(' ') != std::string_view::npos) return false;
+    return isEntry(kOperatorList, token);
 }
 
 bool isKeyword(std::string_view word) {
-    if (word.empty() || word.find(' ') != std::string_view::npos) return false;
-    std::string key = " " + text::upper(word) + " ";
-    return kKeywordList.find(key) != std::string_view::npos;
+    constexpr std::size_t kLongest = 10;  // APP.RETURN, LOOP.UNTIL
+    if (word.empty() || word.size() > kLongest || word.find(' ') != std::string_view::npos) return false;
+    char upper[kLongest];
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        char c = word[i];
+        upper[i] = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+    return isEntry(kKeywordList, std::string_view(upper, word.size()));
 }
 
 bool isReserved(int number) {

@@ -31,6 +31,8 @@ run "$zerin" --home "$home" 'tools\backup' a b
 # Without any display at all.
 run env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$zerin" --home "$home" '"tools\backup" a b'
 [ ! -s "$home/err" ] || fail "unexpected stderr without a display: $(cat "$home/err")"
+# With a display that cannot be reached (a stale DISPLAY in cron or over ssh).
+run env -u QT_QPA_PLATFORM DISPLAY=:9999 "$zerin" --home "$home" 'tools\backup'
 
 # A command-line run never writes the settings file.
 cmp -s "$home/Zerin.ini" "$home/before.ini" || fail "Zerin.ini changed"

@@ -44,7 +44,11 @@ std::unique_ptr<RunningProcess> FakeProcesses::start(const std::vector<std::stri
     return std::make_unique<FakeRunning>(exitCode, pollsUntilExit);
 }
 
-bool FakeSound::playAsync(const std::vector<std::uint8_t>& data, std::string&) {
+bool FakeSound::playAsync(const std::vector<std::uint8_t>& data, std::string& reason) {
+    if (!refuseReason.empty()) {
+        reason = refuseReason;
+        return false;
+    }
     played.push_back(data);
     return true;
 }

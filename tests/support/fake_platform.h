@@ -82,6 +82,8 @@ public:
     bool playAsync(const std::vector<std::uint8_t>& data, std::string& reason) override;
     std::uint32_t volume = 0xFFFFFFFF;
     std::vector<std::vector<std::uint8_t>> played;
+    // When set, playing fails with this reason.
+    std::string refuseReason;
 };
 
 class FakeSystem : public SystemServices {

@@ -47,7 +47,7 @@ private slots:
     }
 
     void programsGetTheirArgumentsLiterallyAndReportExitCodes() {
-        LinuxProcesses processes;
+        PosixProcesses processes;
         // "test" compares its arguments: only an exact, unexpanded pass makes it succeed.
         auto same = processes.start({"test", "a;b $(x) *", "=", "a;b $(x) *"}, WindowStyle::Hidden);
         QVERIFY(same);
@@ -87,9 +87,9 @@ private slots:
     }
 
     void priorityLevelsMapToNiceValuesAndBack() {
-        for (int level : {-15, -2, -1, 0, 1, 2, 15}) QCOMPARE(LinuxSystemServices::levelForNice(LinuxSystemServices::niceForLevel(level)), level);
-        QCOMPARE(LinuxSystemServices::niceForLevel(7), 0);
-        QCOMPARE(LinuxSystemServices::levelForNice(3), -1);
+        for (int level : {-15, -2, -1, 0, 1, 2, 15}) QCOMPARE(priorityLevelForNice(niceForPriorityLevel(level)), level);
+        QCOMPARE(niceForPriorityLevel(7), 0);
+        QCOMPARE(priorityLevelForNice(3), -1);
     }
 
     void windowsFontNamesMapToGenericFamilies() {

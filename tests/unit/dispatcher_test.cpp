@@ -110,3 +110,17 @@ TEST_F(Dispatch, BreakEventsAndCommandTable) {
 }
 
 }  // namespace
+
+namespace {
+
+// With every module registered, the listing asks each command only for its summary:
+// nothing starts, nothing asks the user, and the script goes on.
+TEST_F(Dispatch, HelpListingHasNoSideEffects) {
+    EXPECT_EQ(cmd("help"), "");
+    EXPECT_EQ(cmd("help DO_RUNWAIT"), "");
+    EXPECT_TRUE(fp.dialogs.shown.empty());
+    EXPECT_TRUE(fp.processes.started.empty());
+    EXPECT_FALSE(z.run.stopRequest);
+}
+
+}  // namespace

@@ -126,7 +126,7 @@ TEST_F(Functions, ReplaceWorksOnAVariablesValue) {
 }
 
 TEST_F(Functions, LowerCaseAndQuotes) {
-    EXPECT_EQ(cmd("lcase ÅÄÖ Straße ÉÈ ĀŁŽ Ÿ"), "åäö straße éè āłž ÿ");
+    EXPECT_EQ(cmd("lcase ÅÄÖ Straße ÉÈ ĀŁŽ Ÿ İ × ÞX"), "åäö straße éè āłž ÿ i × þx");
     EXPECT_EQ(cmd("do_trimquotes   \"quoted text\"  "), "quoted text");
     EXPECT_EQ(cmd("do_trimquotes \"open"), "open");
     EXPECT_EQ(cmd("do_trimquotes '\"'both'\"'"), "both");

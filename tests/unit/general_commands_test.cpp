@@ -6,6 +6,7 @@
 #include "commands/general_messages.h"
 #include "core/zerin.h"
 #include "fake_platform.h"
+#include "temp_dir.h"
 
 using namespace zerin;
 namespace gt = zerin::general_text;
@@ -274,11 +275,10 @@ TEST_F(GeneralCommands, ExecuteFindsStoredScriptsByLocationAndName) {
     EXPECT_NE(z.txtExec.text().find("? hello"), std::string::npos);
 }
 
-TEST_F(GeneralCommands, SoundLoadKeepsTheFileOrSaysWhichStepFailed) {
-    auto dir = std::filesystem::temp_directory_path() / ("zerin_sound_" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
-    std::ofstream(dir / "ding.wav", std::ios::binary) << std::string("RIFF\0\0", 6);
-    z.programFolder = dir;
+TEST_F(GeneralCommands, SoundLoadAndPlay) {
+    test::TempDir dir;
+    dir.write("ding.wav", std::string("RIFF\0\0", 6));
+    z.programFolder = dir.path();
     call(R"(sound.load "ding.wav")");
     EXPECT_EQ(z.general.soundBuffer.size(), 6u);
     EXPECT_EQ(debug(), "");
@@ -286,5 +286,46 @@ TEST_F(GeneralCommands, SoundLoadKeepsTheFileOrSaysWhichStepFailed) {
     call("sound.load /no/such.wav");
     EXPECT_EQ(debug(), std::string(gt::kSoundOpening) + "/no/such.wav\r\n");
     EXPECT_EQ(z.general.soundBuffer.size(), 6u);
-    std::filesystem::remove_all(dir);
+
+    z.txtDebug.clear();
+    call("sound.play 65535 &h8000");
+    EXPECT_EQ(fp.sound.volume, 0x8000FFFFu);
+    ASSERT_EQ(fp.sound.played.size(), 1u);
+    EXPECT_EQ(fp.sound.played[0], z.general.soundBuffer);
+    // The first number keeps its low 16 bits; one number alone is no volume at all.
+    call("sound.play 65537 1");
+    EXPECT_EQ(fp.sound.volume, 0x00010001u);
+    call("sound.play 40000");
+    EXPECT_EQ(fp.sound.volume, 0u);
+    call("sound.play");
+    EXPECT_EQ(fp.sound.volume, 0u);
+    EXPECT_EQ(debug(), "");
+
+    fp.sound.refuseReason = "not a WAV file";
+    call("sound.play 1 1");
+    EXPECT_EQ(debug(), std::string(gt::kSoundNotPlayed) + "not a WAV file\r\n");
+}
+
+TEST_F(GeneralCommands, HelpListsTheSummariesWithoutRunningAnything) {
+    call("help");
+    std::vector<std::string> lines;
+    for (std::size_t start = 0, end; (end = debug().find("\r\n", start)) != std::string::npos; start = end + 2)
+        if (debug().compare(start, 2, "# ") == 0) lines.push_back(debug().substr(start, end - start));
+    ASSERT_EQ(lines.size(), 23u) << debug();
+    EXPECT_EQ(lines[7], "# DO_QUERY_OKCANCEL         ");
+    EXPECT_EQ(lines[8], "# DO_RUN                    ");
+    EXPECT_EQ(lines[10], "# DO_RUNWAIT                ");
+    EXPECT_EQ(lines[22], "# DO_WAIT                   " + std::string(gt::kWaitDescription));
+    // The run commands and the question take no summary request for a command line or a
+    // question: help shows no boxes and starts nothing.
+    EXPECT_TRUE(fp.dialogs.shown.empty());
+    EXPECT_TRUE(fp.processes.started.empty());
+
+    z.txtDebug.clear();
+    call("help do_wait");
+    EXPECT_EQ(debug(), std::string(gt::kWaitHelp) + "\r\n");
+    z.txtDebug.clear();
+    call("help do_run");
+    EXPECT_EQ(debug(), "\r\n");
+    EXPECT_TRUE(fp.dialogs.shown.empty());
 }

@@ -158,8 +158,12 @@ TEST_F(SettingsFileTest, ScriptBlocksKeepTheFirstOfTwoAndEndOnlyOnTheExactLine) 
 }
 
 TEST_F(SettingsFileTest, TheOnLoadBlockIsPutIntoItsBufferAtOnce) {
+    registerAllCommands(z);
     load(crlf({"script On\\Load", "#location=on", "#name=load", "public x = 1", "end script"}));
-    EXPECT_EQ(z.txtOnLoad.text(), "#location=on\r\n#name=load\r\npublic x = 1");
+    // The buffer holds the block compiled, and the block has run.
+    EXPECT_EQ(z.txtOnLoad.text(), "\r\ncommand = \r\napp.location = on\r\napp.name = load\r\n10000099 x = 1\r\n");
+    ASSERT_NE(z.publicVars.find("x"), nullptr);
+    EXPECT_EQ(*z.publicVars.find("x"), " 1");
 }
 
 TEST_F(SettingsFileTest, ScriptTextsSurviveASaveUnchanged) {

@@ -91,7 +91,7 @@ TEST_F(StartupTest, CommandLineFindsTheScriptInAnyCaseAndSkipsTheWindow) {
     steps.createTooltips = [&] { windowTouched = true; };
 
     EXPECT_EQ(runStartup(z, CommandLine{"tools\\backup", "a b"}, steps), StartupOutcome::ScriptRan);
-    EXPECT_EQ(z.txtBackCode.text(), "#location=Tools\r\n#name=Backup\r\n? 1");
+    EXPECT_EQ(z.txtBackCode.text(), "\r\ncommand = a b\r\napp.location = Tools\r\napp.name = Backup\r\n10000012 1\r\n");
     EXPECT_FALSE(windowTouched);
     EXPECT_EQ(fp.pump.pumps, 0);
 
@@ -170,9 +170,15 @@ TEST_F(StartupTest, CloseDialogueCancelKeepsNoSavesNothingYesSavesBoth) {
     EXPECT_EQ(databaseSaves, 0);
 
     z.settings.fontSize = 17;
+    z.publicVars.assign("greeting", "hej");
+    z.publicVars.indexAppend("greeting");
     EXPECT_TRUE(closeRequested(z, "Zerin", steps));
-    EXPECT_NE(dir.read("Zerin.ini").find("font_size=17\r\n"), std::string::npos);
     EXPECT_EQ(databaseSaves, 1);
+    // The public variables travel in the on\load script, which is saved with the rest.
+    const std::string saved = dir.read("Zerin.ini");
+    EXPECT_NE(saved.find("font_size=17\r\n"), std::string::npos);
+    EXPECT_NE(saved.find("script on\\load\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("public greeting = hej\r\n"), std::string::npos) << saved;
 }
 
 }  // namespace

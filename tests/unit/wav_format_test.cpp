@@ -97,7 +97,7 @@ TEST(WavFormat, VolumeWordScalesLeftAndRight) {
 }
 
 TEST(AlsaSound, DataThatIsNotWavPlaysNothing) {
-    AlsaSound sound;
+    linux_platform::AlsaSound sound;
     std::string reason;
     EXPECT_FALSE(sound.playAsync(Bytes{'M', 'Z', 0, 0}, reason));
     EXPECT_EQ(reason, "not a WAV file");

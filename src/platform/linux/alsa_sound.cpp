@@ -4,7 +4,7 @@
 
 #include "media/wav_format.h"
 
-namespace zerin {
+namespace zerin::linux_platform {
 
 namespace {
 
@@ -74,4 +74,4 @@ bool AlsaSound::playAsync(const std::vector<std::uint8_t>& wavData, std::string&
     return true;
 }
 
-}  // namespace zerin
+}  // namespace zerin::linux_platform

@@ -9,7 +9,7 @@
 
 #include "platform/sound.h"
 
-namespace zerin {
+namespace zerin::linux_platform {
 
 class AlsaSound : public Sound {
 public:
@@ -32,4 +32,4 @@ private:
     std::shared_ptr<std::atomic<bool>> m_cancel;
 };
 
-}  // namespace zerin
+}  // namespace zerin::linux_platform

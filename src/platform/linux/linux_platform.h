@@ -4,9 +4,9 @@
 
 #include <iostream>
 
-#include "platform/linux/linux_system_services.h"
 #include "platform/linux/alsa_sound.h"
-#include "platform/linux/linux_processes.h"
+#include "platform/linux/linux_system_services.h"
+#include "platform/linux/posix_processes.h"
 #include "platform/linux/qt_dialogs.h"
 #include "platform/linux/qt_event_pump.h"
 #include "platform/linux/qt_text_metrics.h"
@@ -20,7 +20,7 @@ struct LinuxPlatform {
     MonotonicClock clock;
     X11KeyState keys;
     QtDialogs dialogs{std::cerr};
-    LinuxProcesses processes;
+    PosixProcesses processes;
     AlsaSound sound;
     LinuxSystemServices system;
     QtTextMetrics metrics;

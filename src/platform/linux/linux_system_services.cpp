@@ -1,62 +1,69 @@
 #include "platform/linux/linux_system_services.h"
 
+#include <array>
 #include <cerrno>
 #include <chrono>
+#include <cstdlib>
 #include <sys/resource.h>
 #include <thread>
-#include <unistd.h>
+#include <utility>
 
-namespace zerin {
+#include "platform/linux/posix_processes.h"
+
+namespace zerin::linux_platform {
 
 namespace {
 constexpr auto kHibernateAnswerTime = std::chrono::seconds(5);
 constexpr auto kHibernatePoll = std::chrono::milliseconds(20);
-}  // namespace
+constexpr std::array<std::pair<int, int>, 7> kLevels = {{
+    {-15, 19}, {-2, 10}, {-1, 5}, {0, 0}, {1, -5}, {2, -10}, {15, -20},
+}};
+}
 
-int LinuxSystemServices::niceForLevel(int level) {
-    switch (level) {
-        case -15: return 19;
-        case -2: return 10;
-        case -1: return 5;
-        case 1: return -5;
-        case 2: return -10;
-        case 15: return -20;
-        default: return 0;
+int niceForPriorityLevel(int level) {
+    for (auto [l, nice] : kLevels)
+        if (l == level) return nice;
+    return 0;
+}
+
+int priorityLevelForNice(int nice) {
+    int best = 0, bestDistance = 1000;
+    for (auto [level, n] : kLevels) {
+        int d = std::abs(n - nice);
+        if (d < bestDistance) {
+            best = level;
+            bestDistance = d;
+        }
     }
+    return best;
 }
 
-int LinuxSystemServices::levelForNice(int nice) {
-    if (nice >= 15) return -15;
-    if (nice >= 8) return -2;
-    if (nice >= 3) return -1;
-    if (nice >= -2) return 0;
-    if (nice >= -7) return 1;
-    if (nice >= -15) return 2;
-    return 15;
-}
-
-// On Linux the nice value belongs to the thread; the calling thread is the UI thread.
 int LinuxSystemServices::threadPriority() {
     errno = 0;
-    int nice = getpriority(PRIO_PROCESS, static_cast<id_t>(gettid()));
-    if (nice == -1 && errno != 0) return 0;
-    return levelForNice(nice);
+    // On Linux the nice value belongs to the calling thread when asked with 0.
+    int nice = getpriority(PRIO_PROCESS, 0);
+    if (errno != 0) return 0;
+    return priorityLevelForNice(nice);
 }
 
 bool LinuxSystemServices::setThreadPriority(int level) {
-    return setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), niceForLevel(level)) == 0;
+    return setpriority(PRIO_PROCESS, 0, niceForPriorityLevel(level)) == 0;
 }
 
 bool LinuxSystemServices::hibernate(std::string& reason) {
-    auto process = m_processes.start({"systemctl", "--no-ask-password", "hibernate"}, WindowStyle::Hidden);
-    if (!process) {
-        reason = "systemctl cannot be started";
+    // Hidden: systemctl's own complaint must not reach Zerin's terminal; the reason below
+    // goes to the debug pane instead. No password prompt: polkit either allows or refuses.
+    PosixProcesses processes;
+    auto systemctl = processes.start({"systemctl", "--no-ask-password", "hibernate"}, WindowStyle::Hidden);
+    if (!systemctl) {
+        reason = "cannot start systemctl";
         return false;
     }
-    // systemctl returns as soon as logind has taken or refused the request.
+    // systemctl returns as soon as logind has taken or refused the request; a hung bus is
+    // not allowed to freeze the window.
     auto deadline = std::chrono::steady_clock::now() + kHibernateAnswerTime;
     int code = 0;
-    while (!process->finished(code)) {
+    while (!systemctl->finished(code)) {
         if (std::chrono::steady_clock::now() > deadline) {
             reason = "no answer from systemctl hibernate";
             return false;
@@ -64,10 +71,10 @@ bool LinuxSystemServices::hibernate(std::string& reason) {
         std::this_thread::sleep_for(kHibernatePoll);
     }
     if (code != 0) {
-        reason = "systemctl hibernate ended with exit code " + std::to_string(code);
+        reason = "systemctl hibernate was refused (exit code " + std::to_string(code) + ")";
         return false;
     }
     return true;
 }
 
-}  // namespace zerin
+}  // namespace zerin::linux_platform

@@ -1,27 +1,22 @@
-// Scheduling priority and hibernation on Linux. Plain POSIX, no Qt.
+// Scheduling priority and hibernation. The Windows thread priority levels map onto
+// nice values of the UI thread; raising the priority above normal needs the right to
+// lower the nice value and otherwise fails.
 #pragma once
 
-#include "platform/linux/linux_processes.h"
 #include "platform/system.h"
 
-namespace zerin {
+namespace zerin::linux_platform {
+
+// Windows level (-15, -2, -1, 0, 1, 2, 15) to nice value, and back (nearest level).
+int niceForPriorityLevel(int level);
+int priorityLevelForNice(int nice);
 
 class LinuxSystemServices : public SystemServices {
 public:
-    // The thread's nice value, read as the nearest of the seven priority levels.
     int threadPriority() override;
-    // Idle 19, lowest 10, below normal 5, normal 0, above normal -5, highest -10, time
-    // critical -20. Raising the priority (a lower nice value) needs privileges; without
-    // them the system refuses and this returns false.
     bool setThreadPriority(int level) override;
-    // `systemctl hibernate` (logind decides, polkit may refuse).
+    // Asks systemd (systemctl hibernate).
     bool hibernate(std::string& reason) override;
-
-    static int niceForLevel(int level);
-    static int levelForNice(int nice);
-
-private:
-    LinuxProcesses m_processes;
 };
 
-}  // namespace zerin
+}  // namespace zerin::linux_platform

@@ -60,6 +60,13 @@ std::vector<unsigned long> keysymsForVirtualKey(int vk) {
     }
 }
 
+bool x11DisplayReachable() {
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) return false;
+    XCloseDisplay(display);
+    return true;
+}
+
 X11KeyState::X11KeyState() { m_display = XOpenDisplay(nullptr); }
 
 X11KeyState::~X11KeyState() {

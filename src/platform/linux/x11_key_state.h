@@ -13,6 +13,9 @@ namespace zerin::linux_platform {
 // Alt, which have left and right keys); empty for a code Zerin does not map.
 std::vector<unsigned long> keysymsForVirtualKey(int virtualKey);
 
+// True when the X server named by DISPLAY accepts a connection.
+bool x11DisplayReachable();
+
 class X11KeyState : public KeyState {
 public:
     X11KeyState();

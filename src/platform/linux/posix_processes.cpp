@@ -1,33 +1,48 @@
-#include "platform/linux/linux_processes.h"
+#include "platform/linux/posix_processes.h"
 
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <mutex>
+#include <set>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 extern char** environ;
 
-namespace zerin {
+namespace zerin::linux_platform {
 
 namespace {
 
+// Children whose handle was dropped before they ended (do_run never waits); reaped later
+// so that they do not stay behind as zombies.
+std::mutex g_orphansMutex;
+std::set<pid_t> g_orphans;
+
+void reapOrphans() {
+    std::lock_guard lock(g_orphansMutex);
+    for (auto it = g_orphans.begin(); it != g_orphans.end();) {
+        int status = 0;
+        pid_t r = waitpid(*it, &status, WNOHANG);
+        it = (r == 0) ? std::next(it) : g_orphans.erase(it);
+    }
+}
+
 // The exit status as scripts see it: the exit code, or 128 + the signal that ended it.
-int exitStatus(int status) {
+int exitCodeOf(int status) {
     if (WIFEXITED(status)) return WEXITSTATUS(status);
     if (WIFSIGNALED(status)) return 128 + WTERMSIG(status);
     return -1;
 }
 
-class LinuxRunningProcess : public RunningProcess {
+class PosixRunning : public RunningProcess {
 public:
-    LinuxRunningProcess(pid_t pid, std::shared_ptr<LinuxProcesses::Orphans> orphans)
-        : m_pid(pid), m_orphans(std::move(orphans)) {}
-    ~LinuxRunningProcess() override {
+    explicit PosixRunning(pid_t pid) : m_pid(pid) {}
+    ~PosixRunning() override {
         if (m_done) return;
-        std::lock_guard lock(m_orphans->mutex);
-        m_orphans->pids.push_back(m_pid);
+        std::lock_guard lock(g_orphansMutex);
+        g_orphans.insert(m_pid);
     }
 
     bool finished(int& exitCode) override {
@@ -38,18 +53,17 @@ public:
             while (r < 0 && errno == EINTR);
             if (r == 0) return false;
             m_done = true;
-            // Someone else reaped it (ECHILD): it has ended, with an unknown status.
-            m_exitCode = r == m_pid ? exitStatus(status) : -1;
+            // Reaped elsewhere (ECHILD): it has ended, with an unknown status.
+            m_code = r == m_pid ? exitCodeOf(status) : -1;
         }
-        exitCode = m_exitCode;
+        exitCode = m_code;
         return true;
     }
 
 private:
     pid_t m_pid;
     bool m_done = false;
-    int m_exitCode = 0;
-    std::shared_ptr<LinuxProcesses::Orphans> m_orphans;
+    int m_code = 0;
 };
 
 // posix_spawn's C structures, released on every path.
@@ -64,26 +78,18 @@ struct SpawnSetup {
         posix_spawn_file_actions_destroy(&actions);
         posix_spawnattr_destroy(&attributes);
     }
+    SpawnSetup(const SpawnSetup&) = delete;
+    SpawnSetup& operator=(const SpawnSetup&) = delete;
 };
 
 }  // namespace
 
-void LinuxProcesses::Orphans::reap() {
-    std::lock_guard lock(mutex);
-    std::erase_if(pids, [](pid_t pid) {
-        int status = 0;
-        pid_t r = waitpid(pid, &status, WNOHANG);
-        return r == pid || (r < 0 && errno == ECHILD);
-    });
-}
-
-LinuxProcesses::LinuxProcesses() : m_orphans(std::make_shared<Orphans>()) {}
-
-std::unique_ptr<RunningProcess> LinuxProcesses::start(const std::vector<std::string>& argv, WindowStyle style) {
-    m_orphans->reap();
-    if (argv.empty() || argv.front().empty()) return nullptr;
+std::unique_ptr<RunningProcess> PosixProcesses::start(const std::vector<std::string>& argv, WindowStyle style) {
+    reapOrphans();
+    if (argv.empty() || argv[0].empty()) return nullptr;
 
     SpawnSetup setup;
+    // A started program must not read the terminal Zerin may have been started from.
     posix_spawn_file_actions_addopen(&setup.actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
     if (style == WindowStyle::Hidden) {
         posix_spawn_file_actions_addopen(&setup.actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
@@ -105,12 +111,11 @@ std::unique_ptr<RunningProcess> LinuxProcesses::start(const std::vector<std::str
     args.reserve(argv.size() + 1);
     for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
     args.push_back(nullptr);
-
     pid_t pid = 0;
-    // posix_spawnp reports a program that cannot be executed (ENOENT, EACCES, ENOEXEC)
-    // as its result; it never falls back to a shell.
+    // posix_spawnp reports a program that cannot be executed (ENOENT, EACCES, ENOEXEC) as
+    // its result; it never falls back to a shell.
     if (posix_spawnp(&pid, args[0], &setup.actions, &setup.attributes, args.data(), environ) != 0) return nullptr;
-    return std::make_unique<LinuxRunningProcess>(pid, m_orphans);
+    return std::make_unique<PosixRunning>(pid);
 }
 
-}  // namespace zerin
+}  // namespace zerin::linux_platform

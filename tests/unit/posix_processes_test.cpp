@@ -11,10 +11,12 @@
 #include "core/text.h"
 #include "core/zerin.h"
 #include "fake_platform.h"
-#include "platform/linux/linux_processes.h"
+#include "platform/linux/posix_processes.h"
+#include "script/identifiers.h"
 #include "platform/linux/linux_system_services.h"
 
 using namespace zerin;
+using namespace zerin::linux_platform;
 namespace fs = std::filesystem;
 
 namespace {
@@ -51,7 +53,7 @@ protected:
     }
 
     test::FakePlatform fp;
-    LinuxProcesses processes;
+    PosixProcesses processes;
     Platform platform{fp.pump, fp.clock, fp.keys, fp.dialogs, processes, fp.sound, fp.system, fp.metrics};
     Zerin z{platform};
     fs::path dir, previous;
@@ -59,8 +61,8 @@ protected:
 
 }  // namespace
 
-TEST(LinuxProcesses, ExitStatusAndSignals) {
-    LinuxProcesses p;
+TEST(PosixProcesses, ExitStatusAndSignals) {
+    PosixProcesses p;
     auto exits3 = p.start({"/bin/sh", "-c", "exit 3"}, WindowStyle::Hidden);
     ASSERT_TRUE(exits3);
     EXPECT_EQ(waitFor(*exits3), 3);
@@ -82,8 +84,8 @@ TEST(LinuxProcesses, ExitStatusAndSignals) {
     EXPECT_EQ(waitFor(*session), 0);
 }
 
-TEST(LinuxProcesses, ProgramsThatCannotStart) {
-    LinuxProcesses p;
+TEST(PosixProcesses, ProgramsThatCannotStart) {
+    PosixProcesses p;
     EXPECT_FALSE(p.start({}, WindowStyle::Normal));
     EXPECT_FALSE(p.start({""}, WindowStyle::Normal));
     EXPECT_FALSE(p.start({"/no/such/program"}, WindowStyle::Normal));
@@ -106,10 +108,15 @@ TEST_F(RealPrograms, HostileFileNameArrivesAsOneArgumentAndRunsNothing) {
     const std::string name = R"(a"; touch pwned; ".txt)";
     const std::string hostile = (dir / name).string();
     const std::string tricky = (dir / "$(touch pwned2) `touch pwned3` x'y\\z (1).jpg").string();
-    // What (source_allselected) gives for the two selected files.
-    std::string selection = quoteForCommandLine(hostile) + " " + quoteForCommandLine(tricky) + " ";
-    selection = text::replaceAll(text::replaceAll(selection, "(", ":["), ")", ":]");
-
+    for (const std::string& path : {hostile, tricky}) {
+        ListItem item;
+        item.tag = path;
+        item.selected = true;
+        z.panes.list(z.panes.sourcePane()).add(item);
+    }
+    // What a script line `do_run "program" (source_allselected)` substitutes.
+    Variables locals;
+    std::string selection = identifierLookup(z, "source_allselected", locals);
     EXPECT_EQ(z.dispatcher.call("do_runwait_s " ZERIN_RECORD_ARGS " out.bin " + selection), "0");
     EXPECT_EQ(recordedArgs(dir / "out.bin"), (std::vector<std::string>{hostile, tricky}));
 
@@ -129,11 +136,8 @@ TEST_F(RealPrograms, ProgramNotFoundTakesTheFailurePath) {
     EXPECT_EQ(fp.dialogs.shown.back().text, "Some kind of error. Really sorry. Really.");
 }
 
-TEST(LinuxSystemServices, PriorityLevelsMapToNiceValues) {
-    for (int level : {-15, -2, -1, 0, 1, 2, 15})
-        EXPECT_EQ(LinuxSystemServices::levelForNice(LinuxSystemServices::niceForLevel(level)), level);
-    EXPECT_EQ(LinuxSystemServices::levelForNice(4), -1);
-    // Lowering a thread's own priority is always allowed; try it on a thread of its own.
+TEST(LinuxSystemServices, LoweringTheThreadsPriorityIsReadBack) {
+    // Always allowed, and it changes only the calling thread: try it on a thread of its own.
     int seen = 99;
     std::thread([&] {
         LinuxSystemServices s;

@@ -1,0 +1,232 @@
+#!/usr/bin/env bash
+# Zerin's benchmarks, in one run. Builds nothing: give the build folder that holds the
+# zerin binary (default ./build). Each section times Zerin's command-line mode
+# (zerin --home DIR 'location\name') against the same work in other interpreters with
+# hyperfine, and prints Zerin's time as a ratio of each.
+#
+#   bench/run.sh [build-dir]
+#
+# Sections are functions named section_*; add a new one and list it in main.
+set -euo pipefail
+
+build="${1:-./build}"
+zerin="$build/src/zerin"
+[ -x "$zerin" ] || { echo "no zerin binary at $zerin (build the zerin target first)" >&2; exit 1; }
+command -v hyperfine >/dev/null || { echo "hyperfine is needed" >&2; exit 1; }
+zerin="$(cd "$(dirname "$zerin")" && pwd)/zerin"
+
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+export QT_QPA_PLATFORM=offscreen
+RUNS="${RUNS:-10}"
+
+# --- helpers -------------------------------------------------------------------------
+
+# add_script LOCATION NAME FILE: stores FILE's lines as the script LOCATION\NAME in the
+# Zerin.ini of the benchmark home.
+add_script() {
+    local location=$1 name=$2 file=$3
+    {
+        printf 'script %s\\%s\r\n#location=%s\r\n#name=%s\r\n' "$location" "$name" "$location" "$name"
+        sed 's/$/\r/' "$file"
+        printf 'end script\r\n'
+    } >>"$work/scripts.part"
+}
+
+write_ini() {
+    { printf 'font_size=9\r\n\r\n[SCRIPTS]\r\n'; cat "$work/scripts.part"; printf '\r\n'; } >"$work/Zerin.ini"
+}
+
+zerin_cmd() { printf "%q --home %q %q" "$zerin" "$work" "$1"; }
+
+# check NAME EXPECTED COMMAND...: the benchmark only counts when the work was really done.
+check() {
+    local name=$1 expected=$2
+    shift 2
+    local got
+    got="$("$@" 2>&1 | tr -d '\r' | tail -n 1)"
+    if [ "$got" != "$expected" ]; then
+        echo "!! $name printed '$got', expected '$expected'" >&2
+        exit 1
+    fi
+}
+
+# time_all LABEL CMD...: hyperfine over the commands; fills MEANS[label/i] (seconds).
+declare -A MEANS
+time_all() {
+    local label=$1
+    shift
+    local json="$work/$label.json"
+    hyperfine -N --warmup 1 --runs "$RUNS" --export-json "$json" "$@" >/dev/null 2>&1 ||
+        hyperfine --warmup 1 --runs "$RUNS" --export-json "$json" "$@" >/dev/null
+    local i=0
+    while read -r mean; do
+        MEANS["$label/$i"]=$mean
+        i=$((i + 1))
+    done < <(python3 -c 'import json,sys
+for r in json.load(open(sys.argv[1]))["results"]: print(r["mean"])' "$json")
+}
+
+ms() { python3 -c 'import sys; print(f"{float(sys.argv[1])*1000:8.1f} ms")' "$1"; }
+ratio() { python3 -c 'import sys; a,b=map(float,sys.argv[1:]); print(f"{a/b:6.2f}x" if b>0 else "   n/a")' "$1" "$2"; }
+net() { python3 -c 'import sys; a,b=map(float,sys.argv[1:]); print(max(a-b,1e-6))' "$1" "$2"; }
+
+# report TITLE LABEL: one line per anchor with Zerin's time as a ratio of it, both for the
+# whole process and with each program's empty-run start-up taken off.
+report() {
+    local title=$1 label=$2
+    local names=(zerin bash tclsh python3)
+    echo "== $title"
+    local z=${MEANS[$label/0]} z0=${MEANS[startup/0]}
+    printf '   %-8s %s (without start-up %s)\n' zerin "$(ms "$z")" "$(ms "$(net "$z" "$z0")")"
+    for i in 1 2 3; do
+        local a=${MEANS[$label/$i]} a0=${MEANS[startup/$i]}
+        printf '   %-8s %s   zerin/%-8s %s   without start-up %s\n' "${names[$i]}" "$(ms "$a")" \
+            "${names[$i]}" "$(ratio "$z" "$a")" "$(ratio "$(net "$z" "$z0")" "$(net "$a" "$a0")")"
+    done
+}
+
+# --- section: the interpreter ---------------------------------------------------------
+
+section_interpreter_setup() {
+    cat >"$work/empty.zs" <<'ZS'
+x = 1
+ZS
+    cat >"$work/forloop.zs" <<'ZS'
+x = 0
+FOR i = (1 to 100000 step 1)
+x += i
+NEXT i
+! [x]
+ZS
+    cat >"$work/doloop.zs" <<'ZS'
+n = 0
+a = 0
+b = 0
+do turn
+n += 1
+if (n > 50000)
+a += 1
+else
+b += 1
+endif
+loop.until turn (n = 100000)
+! [a] [b]
+ZS
+    # 2,000 lines of branches and loops that compile to jump lines but do little.
+    : >"$work/compile.zs"
+    for k in $(seq 1 200); do
+        cat >>"$work/compile.zs" <<ZS
+if (0 = 1)
+? never $k
+elseif (1 = 2)
+? never $k
+else
+x += 1
+endif
+do l$k
+y += 1
+loop.until l$k 1
+ZS
+    done
+    echo '! [x]' >>"$work/compile.zs"
+    add_script bench empty "$work/empty.zs"
+    add_script bench forloop "$work/forloop.zs"
+    add_script bench doloop "$work/doloop.zs"
+    add_script bench compile "$work/compile.zs"
+
+    printf ':\n' >"$work/empty.sh"
+    printf '' >"$work/empty.tcl"
+    printf '' >"$work/empty.py"
+    cat >"$work/forloop.sh" <<'SH'
+x=0
+for ((i = 1; i <= 100000; i++)); do ((x += i)); done
+echo "$x"
+SH
+    cat >"$work/forloop.tcl" <<'TCL'
+set x 0
+for {set i 1} {$i <= 100000} {incr i} { set x [expr {$x + $i}] }
+puts $x
+TCL
+    cat >"$work/forloop.py" <<'PY'
+x = 0
+for i in range(1, 100001):
+    x += i
+print(x)
+PY
+    cat >"$work/doloop.sh" <<'SH'
+n=0 a=0 b=0
+for ((;;)); do
+    ((n += 1))
+    if ((n > 50000)); then ((a += 1)); else ((b += 1)); fi
+    ((n == 100000)) && break
+done
+echo "$a $b"
+SH
+    cat >"$work/doloop.tcl" <<'TCL'
+set n 0; set a 0; set b 0
+while 1 {
+    incr n
+    if {$n > 50000} { incr a } else { incr b }
+    if {$n == 100000} break
+}
+puts "$a $b"
+TCL
+    cat >"$work/doloop.py" <<'PY'
+n = a = b = 0
+while True:
+    n += 1
+    if n > 50000:
+        a += 1
+    else:
+        b += 1
+    if n == 100000:
+        break
+print(a, b)
+PY
+    # The compile anchors: the same 2,000 lines of branches in each language.
+    python3 - "$work" <<'PY'
+import sys
+w = sys.argv[1]
+sh, tcl, py = [], [], ["x = y = 0"]
+sh.append("x=0 y=0")
+tcl.append("set x 0; set y 0")
+for k in range(1, 201):
+    sh += ["if ((0 == 1)); then", f"  echo never {k}", "elif ((1 == 2)); then", f"  echo never {k}",
+           "else", "  ((x += 1))", "fi", "while :; do", "  ((y += 1))", "  ((1)) && break", "done"]
+    tcl += ["if {0 == 1} {", f"  puts {{never {k}}}", "} elseif {1 == 2} {", f"  puts {{never {k}}}",
+            "} else {", "  incr x", "}", "while 1 {", "  incr y", "  if {1} break", "}"]
+    py += ["if 0 == 1:", f"    print('never {k}')", "elif 1 == 2:", f"    print('never {k}')",
+           "else:", "    x += 1", "while True:", "    y += 1", "    if 1:", "        break", ""]
+open(f"{w}/compile.sh", "w").write("\n".join(sh + ['echo "$x"']) + "\n")
+open(f"{w}/compile.tcl", "w").write("\n".join(tcl + ["puts $x"]) + "\n")
+open(f"{w}/compile.py", "w").write("\n".join(py + ["print(x)"]) + "\n")
+PY
+}
+
+section_interpreter() {
+    time_all startup "$(zerin_cmd 'bench\empty')" "bash $work/empty.sh" "tclsh $work/empty.tcl" "python3 $work/empty.py"
+    check "zerin forloop" 5000050000 bash -c "$(zerin_cmd 'bench\forloop')"
+    check "zerin doloop" "50000 50000" bash -c "$(zerin_cmd 'bench\doloop')"
+    check "zerin compile" 200 bash -c "$(zerin_cmd 'bench\compile')"
+    check "bash forloop" 5000050000 bash "$work/forloop.sh"
+    check "tclsh doloop" "50000 50000" tclsh "$work/doloop.tcl"
+    time_all forloop "$(zerin_cmd 'bench\forloop')" "bash $work/forloop.sh" "tclsh $work/forloop.tcl" "python3 $work/forloop.py"
+    time_all doloop "$(zerin_cmd 'bench\doloop')" "bash $work/doloop.sh" "tclsh $work/doloop.tcl" "python3 $work/doloop.py"
+    time_all compile "$(zerin_cmd 'bench\compile')" "bash $work/compile.sh" "tclsh $work/compile.tcl" "python3 $work/compile.py"
+    echo "== start-up (an empty run)"
+    local names=(zerin bash tclsh python3)
+    for i in 0 1 2 3; do printf '   %-8s %s\n' "${names[$i]}" "$(ms "${MEANS[startup/$i]}")"; done
+    report "(a) FOR i = (1 to 100000 step 1) with x += i" forloop
+    report "(b) DO/LOOP.UNTIL, 100,000 turns with IF/ELSE inside" doloop
+    report "(c) compiling and running a 2,000-line script of branches and loops" compile
+}
+
+main() {
+    : >"$work/scripts.part"
+    section_interpreter_setup
+    write_ini
+    section_interpreter
+}
+
+main

@@ -1,0 +1,40 @@
+// The keywords the interpreter runs itself: APP.RETURN, RETURN, GOTO, GOSUB, ENDIF,
+// ELSE, ELSEIF, IF, FOR, DO, NEXT, LOOP.UNTIL and END.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zerin {
+
+struct RunContext;
+
+class KeywordExecutor {
+public:
+    explicit KeywordExecutor(RunContext& run) : m_run(run) {}
+
+    // `keyword` is upper case; `args` is the text after it.
+    void execute(std::string_view keyword, std::string_view args);
+
+private:
+    void doReturn(std::string_view args);
+    void doGoto(std::string_view args, bool gosub);
+    void doElse();
+    void doIf(std::string_view condition);
+    void doFor(std::string_view args);
+    void doNext(std::string_view args);
+    void doLoopUntil(std::string_view args);
+    // Takes the loop variable's next value and assigns it; false when none is left.
+    bool takeNextValue(std::string_view variable);
+
+    // The scans over the lines after the current one (uncompiled IF and ELSE): where
+    // the flow continues, or nothing when the text ends first.
+    std::optional<std::size_t> scanForBranch(bool fromIf) const;
+    std::optional<std::size_t> findLabel(const std::string& label);
+    void fail(std::string_view message);
+
+    RunContext& m_run;
+};
+
+}  // namespace zerin

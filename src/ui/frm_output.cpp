@@ -1,0 +1,164 @@
+#include "ui/frm_output.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+
+#include "core/zerin.h"
+#include "ui/output_text_view.h"
+#include "ui/surface_view.h"
+
+namespace zerin::ui {
+
+namespace {
+constexpr int kInitialWidth = 640;
+constexpr int kInitialHeight = 480;
+
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+}  // namespace
+
+FrmOutput::FrmOutput(Zerin& zerin)
+    : QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint), m_zerin(zerin), m_window(zerin.outputWindow) {
+    setObjectName(QStringLiteral("frmOutput"));
+    // Closing the main window ends the program even while this window is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    m_text = new OutputTextView(m_window, zerin.run, this);
+    m_text->setObjectName(QStringLiteral("txtOutput"));
+    m_surface = new SurfaceView(m_window, this);
+    m_surface->setObjectName(QStringLiteral("pbxGfx"));
+    m_surface->hide();
+    resize(kInitialWidth, kInitialHeight);
+    setMinimumHeight(OutputWindow::kMinHeight);
+    m_window.setHost(this);
+    m_window.setCanvasFactory(&m_canvases);
+    m_window.setWindowList(&m_windows);
+}
+
+FrmOutput::~FrmOutput() {
+    m_window.setHost(nullptr);
+    m_window.setCanvasFactory(nullptr);
+    m_window.setWindowList(nullptr);
+}
+
+void FrmOutput::showWindow(std::string_view caption) {
+    setWindowTitle(qs(caption));
+    QFont font = m_text->font();
+    font.setPointSize(m_zerin.settings.fontSize);
+    m_text->setFont(font);
+    modeChanged();
+    show();
+    // Offscreen test runs have no stacking order to change.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) raise();
+}
+
+void FrmOutput::closeWindow() {
+    m_closingByModel = true;
+    close();
+    m_closingByModel = false;
+}
+
+void FrmOutput::closeEvent(QCloseEvent* event) {
+    // The user's close goes through the model so that a waiting script is answered.
+    if (!m_closingByModel && m_window.isOpen()) m_window.close();
+    event->accept();
+}
+
+void FrmOutput::setCaption(std::string_view caption) { setWindowTitle(qs(caption)); }
+
+void FrmOutput::modeChanged() {
+    const bool text = m_window.mode() == OutputMode::Text;
+    m_text->setVisible(text);
+    m_surface->setVisible(!text);
+    syncButtons();
+    relayout();
+}
+
+void FrmOutput::buttonsChanged() { syncButtons(); }
+
+void FrmOutput::syncButtons() {
+    const auto& model = m_window.buttons();
+    while (m_buttons.size() > model.size()) {
+        delete m_buttons.back();
+        m_buttons.pop_back();
+    }
+    while (m_buttons.size() < model.size()) {
+        auto* b = new QPushButton(this);
+        b->setObjectName(QStringLiteral("cmdButton%1").arg(m_buttons.size()));
+        std::size_t index = m_buttons.size();
+        connect(b, &QPushButton::clicked, this, [this, index] { m_window.buttonClicked(index); });
+        m_buttons.push_back(b);
+    }
+    const bool text = m_window.mode() == OutputMode::Text;
+    QFont font = this->font();
+    font.setPointSize(m_zerin.settings.fontSize);
+    for (std::size_t i = 0; i < model.size(); ++i) {
+        QPushButton* b = m_buttons[i];
+        QString caption = qs(model[i].caption);
+        caption.replace(QLatin1Char('&'), QStringLiteral("&&"));  // no mnemonics in script captions
+        b->setText(caption);
+        b->setFont(font);
+        const WindowRect& r = model[i].rect;
+        b->setGeometry(r.x, r.y, r.width, r.height);
+        b->setVisible(text && model[i].visible && m_window.buttonCount() > 0);
+    }
+}
+
+void FrmOutput::surfaceChanged() { m_surface->update(); }
+
+void FrmOutput::repaintNow() { m_surface->repaint(); }
+
+void FrmOutput::focusText() {
+    activateWindow();
+    m_text->setFocus();
+}
+
+WindowRect FrmOutput::frame() {
+    QRect f = frameGeometry();
+    return {f.x(), f.y(), f.width(), f.height()};
+}
+
+WindowRect FrmOutput::client() {
+    QPoint origin = mapToGlobal(QPoint(0, 0));
+    return {origin.x(), origin.y(), width(), height()};
+}
+
+void FrmOutput::moveTo(int x, int y) { move(x, y); }
+
+void FrmOutput::resizeFrame(int width, int height) {
+    QRect f = frameGeometry();
+    int extraW = f.width() - this->width(), extraH = f.height() - this->height();
+    resize(std::max(1, width - extraW), std::max(1, height - extraH));
+}
+
+void FrmOutput::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    relayout();
+}
+
+void FrmOutput::relayout() {
+    LayoutInput in;
+    in.clientWidth = width();
+    in.clientHeight = height();
+    in.frameHeight = frameGeometry().height();
+    in.screenHeight = screen() ? screen()->geometry().height() : height();
+    in.minimised = isMinimized();
+    in.maximised = isMaximized();
+    OutputLayout out = m_window.layout(in);
+    if (!out.applied) return;
+    if (out.raiseHeightTo > 0 && !m_raising) {
+        m_raising = true;
+        resizeFrame(frameGeometry().width(), out.raiseHeightTo);
+        m_raising = false;
+        return;  // the resize lays the window out again
+    }
+    if (m_window.mode() == OutputMode::Text) {
+        m_text->setGeometry(out.textBox.x, out.textBox.y, out.textBox.width, out.textBox.height);
+        syncButtons();
+    } else {
+        m_surface->setGeometry(out.surface.x, out.surface.y, out.surface.width, out.surface.height);
+        m_surface->update();
+    }
+}
+
+}  // namespace zerin::ui

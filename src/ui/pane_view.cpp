@@ -1,0 +1,171 @@
+#include "ui/pane_view.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include "core/zerin.h"
+#include "panes/pane_colours.h"
+#include "panes/pane_roles.h"
+#include "platform/linux/mime_file_icons.h"
+#include "ui/pane_item_model.h"
+
+namespace zerin::ui {
+
+namespace {
+
+constexpr int kSmallIcon = 16;
+constexpr int kLargeIcon = 32;
+
+// The MIME icons replace the extension-based choice once a Qt front-end exists.
+void useMimeIcons(Zerin& zerin) {
+    static linux_platform::MimeFileIcons icons;
+    if (zerin.fileIcons == &zerin.defaultFileIcons) zerin.fileIcons = &icons;
+}
+
+void paint(QWidget* widget, Colour back, Colour fore) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Base, toQColor(back));
+    palette.setColor(QPalette::Button, toQColor(back));
+    palette.setColor(QPalette::Text, toQColor(fore));
+    palette.setColor(QPalette::ButtonText, toQColor(fore));
+    widget->setPalette(palette);
+}
+
+}  // namespace
+
+PaneView::PaneView(Zerin& zerin, int pane, QWidget* parent)
+    : QWidget(parent), m_zerin(zerin), m_pane(pane) {
+    useMimeIcons(zerin);
+    setObjectName(QStringLiteral("pane%1").arg(pane));
+
+    m_cmdParent = new QPushButton(QStringLiteral(".."), this);
+    m_cmdParent->setObjectName(QStringLiteral("cmdParent"));
+    m_cmdParent->setFocusPolicy(Qt::NoFocus);
+    m_cmdParent->setFixedWidth(32);
+    m_cmdParent->setAutoFillBackground(true);
+    m_txtPath = new QLineEdit(this);
+    m_txtPath->setObjectName(QStringLiteral("txtPath"));
+
+    m_model = new PaneItemModel(zerin, pane, this);
+    m_lvwList = new QTreeView(this);
+    m_lvwList->setObjectName(QStringLiteral("lvwList"));
+    m_lvwList->setModel(m_model);
+    m_lvwList->setRootIsDecorated(false);
+    m_lvwList->setUniformRowHeights(true);
+    m_lvwList->setAllColumnsShowFocus(true);
+    m_lvwList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_lvwList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_lvwList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_lvwList->header()->setStretchLastSection(false);
+    m_lvwList->header()->setSectionsClickable(true);
+    m_lvwList->header()->setSortIndicatorShown(false);
+    QFont font = m_lvwList->font();
+    font.setPointSize(PaneModel::kFontPoints);
+    m_lvwList->setFont(font);
+    QPalette palette = m_lvwList->palette();
+    palette.setColor(QPalette::Base, toQColor(paneColour::kWindowBack));
+    palette.setColor(QPalette::Window, toQColor(paneColour::kWindowBack));
+    palette.setColor(QPalette::Highlight, QColor(0x30, 0x40, 0x60));
+    m_lvwList->setPalette(palette);
+    m_lvwList->installEventFilter(this);
+
+    auto* top = new QHBoxLayout;
+    top->setContentsMargins(0, 0, 0, 0);
+    top->setSpacing(2);
+    top->addWidget(m_cmdParent);
+    top->addWidget(m_txtPath);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addLayout(top);
+    layout->addWidget(m_lvwList);
+
+    connect(m_cmdParent, &QPushButton::clicked, this, [this] { emit parentClicked(m_pane); });
+    connect(m_txtPath, &QLineEdit::returnPressed, this, [this] { emit pathEntered(m_pane, m_txtPath->text()); });
+    connect(m_lvwList, &QTreeView::activated, this, [this](const QModelIndex& index) {
+        emit itemActivated(m_pane, index.row());
+    });
+    connect(m_lvwList->header(), &QHeaderView::sectionClicked, this,
+            [this](int section) { sortByColumn(m_zerin, m_pane, section); });
+    connect(m_model, &PaneItemModel::itemsReset, this, [this] {
+        showControls();
+        applySelection();
+    });
+    connect(m_lvwList->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { takeSelection(); });
+
+    m_controlsObserver = zerin.panes.addControlsObserver([this](int changed) {
+        if (changed == m_pane) showControls();
+    });
+    showControls();
+}
+
+PaneView::~PaneView() { m_zerin.panes.removeControlsObserver(m_controlsObserver); }
+
+void PaneView::showControls() {
+    const PaneControls& c = m_zerin.panes.controls(m_pane);
+    const QString text = QString::fromStdString(c.pathText.empty() ? m_zerin.panes.path(m_pane) : c.pathText);
+    if (m_txtPath->text() != text) m_txtPath->setText(text);
+    const bool source = m_zerin.panes.sourcePane() == m_pane;
+    Colour back = c.pathBack, fore = c.pathFore;
+    if (back == 0 && fore == 0) {
+        back = source ? paneColour::kPathActiveBack : paneColour::kPathInactiveBack;
+        fore = source ? paneColour::kPathActiveFore : paneColour::kPathInactiveFore;
+    }
+    paint(m_txtPath, back, fore);
+    paint(m_cmdParent, back, fore);
+    m_cmdParent->setEnabled(c.parentEnabled);
+    m_lvwList->setHeaderHidden(!c.headersVisible);
+    const int iconSize = c.largeIcons ? kLargeIcon : kSmallIcon;
+    if (m_lvwList->iconSize().height() != iconSize) m_lvwList->setIconSize(QSize(iconSize, iconSize));
+    for (std::size_t i = 0; i < c.columns.size(); ++i) {
+        const int column = static_cast<int>(i);
+        if (m_lvwList->columnWidth(column) != c.columns[i].width) m_lvwList->setColumnWidth(column, c.columns[i].width);
+    }
+    m_model->refreshHeaders();
+}
+
+void PaneView::applySelection() {
+    const auto& items = m_zerin.panes.list(m_pane).items();
+    QItemSelection selection;
+    int first = -1;
+    for (int row = 0; row < static_cast<int>(items.size()); ++row) {
+        if (!items[static_cast<std::size_t>(row)].selected) continue;
+        if (first < 0) first = row;
+        selection.select(m_model->index(row, 0), m_model->index(row, m_model->columnCount() - 1));
+    }
+    m_applyingSelection = true;
+    m_lvwList->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (first >= 0) m_lvwList->selectionModel()->setCurrentIndex(m_model->index(first, 0), QItemSelectionModel::NoUpdate);
+    m_applyingSelection = false;
+}
+
+void PaneView::takeSelection() {
+    if (m_applyingSelection) return;
+    auto& items = m_zerin.panes.list(m_pane).mutableItems();
+    for (auto& item : items) item.selected = false;
+    for (const QModelIndex& index : m_lvwList->selectionModel()->selectedRows())
+        if (index.row() < static_cast<int>(items.size())) items[static_cast<std::size_t>(index.row())].selected = true;
+}
+
+bool PaneView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_lvwList) {
+        if (event->type() == QEvent::FocusIn) focusPane(m_zerin, m_pane);
+        else if (event->type() == QEvent::FocusOut) focusLeftPanes(m_zerin);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void PaneView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    PaneControls& c = m_zerin.panes.controls(m_pane);
+    c.viewWidth = m_lvwList->viewport()->width();
+    c.viewHeight = m_lvwList->viewport()->height();
+}
+
+}  // namespace zerin::ui

@@ -1,0 +1,5 @@
+' mode: editor
+IF 1
+? true branch
+ELSE
+? not reached

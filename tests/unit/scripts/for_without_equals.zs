@@ -1,0 +1,3 @@
+' mode: both
+FOR i 1 2
+? not reached

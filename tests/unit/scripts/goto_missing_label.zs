@@ -1,0 +1,4 @@
+' mode: both
+? before
+GOTO nowhere
+? after

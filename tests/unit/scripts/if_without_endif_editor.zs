@@ -1,0 +1,4 @@
+' mode: editor
+? start
+IF 0
+? not reached

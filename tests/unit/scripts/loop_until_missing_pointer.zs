@@ -1,0 +1,4 @@
+' mode: both
+#compileflags=1
+LOOP.UNTIL nolabel 0
+? after

@@ -1,0 +1,4 @@
+' mode: both
+? one
+do_script_break
+? two

@@ -1,0 +1,3 @@
+' A ")" without "(" stops the substitution; the line still runs.
+? x) && y
+? after

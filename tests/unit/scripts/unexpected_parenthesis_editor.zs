@@ -1,0 +1,3 @@
+' mode: editor
+? x) && y
+? after
