@@ -10,7 +10,7 @@ class Zerin;
 
 namespace zerin::ui {
 
-class PanePlaceholder;
+class PaneView;
 class ToolTips;
 
 class PanesRegion : public QWidget {
@@ -18,18 +18,23 @@ class PanesRegion : public QWidget {
 public:
     PanesRegion(Zerin& zerin, ToolTips& tips, QWidget* parent = nullptr);
 
-    PanePlaceholder* pane(int index) const { return m_panes[index == 1 ? 1 : 0]; }
+    PaneView* pane(int index) const { return m_panes[index == 1 ? 1 : 0]; }
     void focusList(int pane);
+    // Keypad 2 from the top bar: the source pane's parent button, or its list.
     void focusSourceParentOrList();
-    // Shows both panes' current paths.
-    void refresh();
 
 signals:
+    // The selection of a list changed (the right bar follows it).
     void selectionChanged(int pane);
 
 private:
+    // Simple folder moves until the navigation module takes these signals over.
+    void openItem(int pane, int row);
+    void openParent(int pane);
+    void openTyped(int pane, const QString& text);
+
     Zerin& m_zerin;
-    std::array<PanePlaceholder*, 2> m_panes{};
+    std::array<PaneView*, 2> m_panes{};
 };
 
 }  // namespace zerin::ui

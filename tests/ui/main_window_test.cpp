@@ -4,6 +4,7 @@
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
+#include <QTreeView>
 #include <QTreeWidget>
 #include <memory>
 
@@ -15,7 +16,7 @@
 #include "ui/debug_pane.h"
 #include "ui/main_window.h"
 #include "ui/main_window_texts.h"
-#include "ui/pane_placeholder.h"
+#include "ui/pane_view.h"
 #include "ui/panes_region.h"
 #include "ui/right_bar.h"
 #include "ui/size_handle.h"
@@ -183,8 +184,8 @@ private slots:
 
     void aBarCommandForJpgAndGifAppearsOnlyWhenOneIsSelected() {
         ListModel& list = z->panes.list(0);
-        list.add(ListItem{"notes.txt", "", 0xffffff, {}, false, 0});
-        list.add(ListItem{"photo.jpg", "", 0xffffff, {}, false, 0});
+        list.add(ListItem{"notes.txt", "/tmp/notes.txt", 0xffffff, {}, false, 0});
+        list.add(ListItem{"photo.jpg", "/tmp/photo.jpg", 0xffffff, {}, false, 0});
         list.notifyReset();
         auto captions = [&] {
             QStringList out;
@@ -193,10 +194,14 @@ private slots:
             return out;
         };
         QCOMPARE(captions(), QStringList{"Shell"});
-        QTreeWidget* view = w->panes()->pane(0)->list();
-        view->topLevelItem(0)->setSelected(true);
+        QTreeView* view = w->panes()->pane(0)->lvwList();
+        auto select = [&](int row) {
+            view->selectionModel()->select(view->model()->index(row, 0),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        };
+        select(0);
         QCOMPARE(captions(), QStringList{"Shell"});
-        view->topLevelItem(1)->setSelected(true);
+        select(1);
         // Both without INDEX: the first in the store goes last.
         QCOMPARE(captions(), (QStringList{"Shell", "Viewer"}));
     }
@@ -217,7 +222,7 @@ private slots:
     void shiftUpRaisesTheVolumeExceptInTheTextEditor() {
         QSlider* volume = w->volumeSlider();
         int before = volume->value();
-        QTreeWidget* list = w->panes()->pane(0)->list();
+        QTreeView* list = w->panes()->pane(0)->lvwList();
         list->setFocus();
         QTest::keyClick(list, Qt::Key_Up, Qt::ShiftModifier);
         QCOMPARE(volume->value(), before + volume->singleStep());
@@ -257,7 +262,7 @@ private slots:
         QCOMPARE(tips->maxTipWidth(), 240);
         QCOMPARE(tips->visibleTime(), 20000);
         QCOMPARE(tips->toolText(w->sizeHandle()), std::string(texts::kSizeHandleTip));
-        QLineEdit* path = w->panes()->pane(1)->pathField();
+        QLineEdit* path = w->panes()->pane(1)->txtPath();
         QCOMPARE(tips->toolText(path), std::string("Sök-fält\r\n\r\nSkriv sök-ord här och tryck <enter>"));
         QString wrapped = tips->wrapped(std::string(texts::kSizeHandleTip) + std::string(40, 'x') + " " +
                                             std::string(200, 'y'), path);
