@@ -42,6 +42,23 @@ void PanesRegion::focusSourceParentOrList() {
     else p->lvwList()->setFocus(Qt::OtherFocusReason);
 }
 
+void PanesRegion::redraw() {
+    layout()->activate();
+    for (int i = 0; i < 2; ++i) {
+        PaneView* view = m_panes[static_cast<std::size_t>(i)];
+        view->layout()->activate();
+        PaneControls& c = m_zerin.panes.controls(i);
+        const QWidget* viewport = view->lvwList()->viewport();
+        if (c.viewWidth == viewport->width() && c.viewHeight == viewport->height()) continue;
+        c.viewWidth = viewport->width();
+        c.viewHeight = viewport->height();
+        if (m_zerin.settings.columnAutosize) {
+            autosizeColumns(m_zerin, i);
+            m_zerin.panes.notifyControls(i);
+        }
+    }
+}
+
 void PanesRegion::openItem(int pane, int row) {
     const auto& items = m_zerin.panes.list(pane).items();
     if (row < 0 || static_cast<std::size_t>(row) >= items.size()) return;

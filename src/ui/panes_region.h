@@ -23,6 +23,10 @@ public:
     // Keypad 2 from the top bar: the source pane's parent button, or its list.
     void focusSourceParentOrList();
 
+    // After a new geometry: the lists learn their size and, with column autosize on,
+    // fit their columns to it.
+    void redraw();
+
 signals:
     // The selection of a list changed (the right bar follows it).
     void selectionChanged(int pane);
