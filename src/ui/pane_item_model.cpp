@@ -9,7 +9,6 @@
 
 namespace zerin::ui {
 
-
 PaneItemModel::PaneItemModel(Zerin& zerin, int pane, QObject* parent)
     : QAbstractTableModel(parent), m_zerin(zerin), m_pane(pane) {
     ListModel::Observer observer;

@@ -39,5 +39,4 @@ private:
     mutable QHash<int, QIcon> m_icons;
 };
 
-
 }  // namespace zerin::ui

@@ -15,6 +15,7 @@
 #include "panes/pane_roles.h"
 #include "platform/linux/mime_file_icons.h"
 #include "ui/pane_item_model.h"
+#include "ui/ui_style.h"
 
 namespace zerin::ui {
 
@@ -152,6 +153,7 @@ void PaneView::takeSelection() {
     for (auto& item : items) item.selected = false;
     for (const QModelIndex& index : m_lvwList->selectionModel()->selectedRows())
         if (index.row() < static_cast<int>(items.size())) items[static_cast<std::size_t>(index.row())].selected = true;
+    emit selectionChanged(m_pane);
 }
 
 bool PaneView::eventFilter(QObject* watched, QEvent* event) {

@@ -25,9 +25,7 @@ PanesRegion::PanesRegion(Zerin& zerin, ToolTips& tips, QWidget* parent) : QWidge
         layout->addWidget(view);
         tips.addTool(view->txtPath(), std::string(texts::kPathFieldTip));
         tips.addTool(view->lvwList(), "");
-        // Connected after the view's own handler, so the model already holds the selection.
-        connect(view->lvwList()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-                [this, i] { emit selectionChanged(i); });
+        connect(view, &PaneView::selectionChanged, this, &PanesRegion::selectionChanged);
         connect(view, &PaneView::itemActivated, this, &PanesRegion::openItem);
         connect(view, &PaneView::parentClicked, this, &PanesRegion::openParent);
         connect(view, &PaneView::pathEntered, this, &PanesRegion::openTyped);

@@ -16,6 +16,7 @@
 #include "ui/debug_pane.h"
 #include "ui/main_window.h"
 #include "ui/main_window_texts.h"
+#include <QTreeView>
 #include "ui/pane_view.h"
 #include "ui/panes_region.h"
 #include "ui/right_bar.h"
@@ -195,7 +196,7 @@ private slots:
         };
         QCOMPARE(captions(), QStringList{"Shell"});
         QTreeView* view = w->panes()->pane(0)->lvwList();
-        auto select = [&](int row) {
+        auto select = [view](int row) {
             view->selectionModel()->select(view->model()->index(row, 0),
                                            QItemSelectionModel::Select | QItemSelectionModel::Rows);
         };
