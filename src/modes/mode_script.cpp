@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "core/colours.h"
 #include "core/text.h"
 #include "core/zerin.h"
 
@@ -81,6 +82,11 @@ std::string currentModeLocation(const Zerin& zerin) {
     if (const std::string* name = zerin.publicVars.find("do.mode.name")) return text::lower(*name);
     if (const ModeGroup* g = zerin.modeGroups.group(zerin.settings.mode)) return text::lower(g->locationKey);
     return {};
+}
+
+Colour modeColour(int mode) {
+    const ColourTable table;
+    return table.file(mode >= 1 && mode <= 4 ? mode : 4);
 }
 
 }  // namespace zerin
