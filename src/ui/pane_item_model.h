@@ -39,7 +39,4 @@ private:
     mutable QHash<int, QIcon> m_icons;
 };
 
-// 0x00BBGGRR -> QColor
-QColor toQColor(unsigned colour);
-
 }  // namespace zerin::ui

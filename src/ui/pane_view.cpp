@@ -1,4 +1,5 @@
 #include "ui/pane_view.h"
+#include "ui/ui_style.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
