@@ -130,20 +130,19 @@ void refreshList(Zerin& zerin, int pane) {
         panes.cache.put(path, listingText(panes.listing(pane), path));
 }
 
-void setFolderColumns(Zerin& zerin, int pane) {
+// Keeps the widths the user or the autosize gave the two columns; only the captions change.
+static void setTwoColumns(Zerin& zerin, int pane, std::string_view secondCaption) {
     auto& columns = zerin.panes.controls(pane).columns;
     const int nameWidth = columns.size() == 2 ? columns[0].width : 240;
     const int sizeWidth = columns.size() == 2 ? columns[1].width : 90;
     columns = {{std::string(paneMessage::kColumnName), std::string(paneMessage::kColumnName), nameWidth, false},
-               {std::string(paneMessage::kColumnSize), std::string(paneMessage::kColumnSize), sizeWidth, true}};
+               {std::string(secondCaption), std::string(secondCaption), sizeWidth, true}};
 }
 
+void setFolderColumns(Zerin& zerin, int pane) { setTwoColumns(zerin, pane, paneMessage::kColumnSize); }
+
 void setDriveColumns(Zerin& zerin, int pane) {
-    auto& columns = zerin.panes.controls(pane).columns;
-    const int nameWidth = columns.size() == 2 ? columns[0].width : 240;
-    const int sizeWidth = columns.size() == 2 ? columns[1].width : 90;
-    columns = {{std::string(paneMessage::kColumnName), std::string(paneMessage::kColumnName), nameWidth, false},
-               {std::string(paneMessage::kColumnFree), std::string(paneMessage::kColumnFree), sizeWidth, true}};
+    setTwoColumns(zerin, pane, paneMessage::kColumnFree);
     zerin.panes.listing(pane).clear();
 }
 
