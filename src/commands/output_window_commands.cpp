@@ -14,7 +14,7 @@
 namespace zerin {
 
 void registerOutputWindowCommands(Zerin& zerin) {
-    registerWindowCommands(zerin);
+    registerOutputFrameCommands(zerin);
     registerDrawingCommands(zerin);
     registerBitmapCommands(zerin);
     registerColourCommands(zerin);
@@ -121,8 +121,7 @@ std::string doButtonRemove(Zerin& z, std::string_view arg) {
 std::string doButtonColor(Zerin& z, std::string_view arg) {
     std::string cleaned = text::replaceAll(arg, "\r\n", "");
     double colour = val(hexColour(z, text::trim(cleaned)));
-    if (colour >= 0 && z.outputWindow.onRunningButtonColour)
-        z.outputWindow.onRunningButtonColour(gfx::colourOf(colour));
+    if (colour >= 0) z.bars.colourRunningButton(static_cast<long long>(gfx::colourOf(colour)));
     return {};
 }
 
@@ -156,7 +155,7 @@ std::string doWindowGeometry(Zerin& z, CommandCall& c, Edge edge) {
 
 }  // namespace
 
-void registerWindowCommands(Zerin& zerin) {
+void registerOutputFrameCommands(Zerin& zerin) {
     Zerin& z = zerin;
     Dispatcher& d = zerin.dispatcher;
     d.registerHandler(66, [&z](CommandCall& c) { return doWindow(z, c.arg); });

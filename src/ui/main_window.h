@@ -60,6 +60,7 @@ public:
     void refreshLayout() override { runResize(); }
     bool showTitleBar(bool show) override;
     bool titleBarShown() const override;
+    void focusOutputText() override;
 
     WorkArea* workArea() const { return m_workArea; }
     TopBar* topBar() const { return m_topBar; }
