@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -68,6 +69,10 @@ public:
     OutputWindow& operator=(const OutputWindow&) = delete;
 
     TextBox txtOutput;
+
+    // button.color: colours the mode command button whose script is running. The mode
+    // command bars set this; until then the colour goes nowhere.
+    std::function<void(Colour)> onRunningButtonColour;
 
     // Services; nullptr restores the headless defaults.
     void setHost(OutputWindowHost* host) { m_host = host ? host : &m_headless; }

@@ -121,7 +121,8 @@ std::string doButtonRemove(Zerin& z, std::string_view arg) {
 std::string doButtonColor(Zerin& z, std::string_view arg) {
     std::string cleaned = text::replaceAll(arg, "\r\n", "");
     double colour = val(hexColour(z, text::trim(cleaned)));
-    if (colour >= 0) z.bars.colourRunningButton(static_cast<long long>(gfx::colourOf(colour)));
+    if (colour >= 0 && z.outputWindow.onRunningButtonColour)
+        z.outputWindow.onRunningButtonColour(gfx::colourOf(colour));
     return {};
 }
 

@@ -193,7 +193,8 @@ TEST_F(OutputWindowModel, GeometryOnlyWhileOpen) {
 }
 
 TEST_F(OutputWindowModel, ButtonColorPaintsTheRunningCommandButton) {
-    run("button.color 255");  // no running button: nothing happens
+    run("button.color 255");  // nobody listening: nothing happens
+    z.outputWindow.onRunningButtonColour = [this](Colour c) { z.bars.colourRunningButton(c); };
     z.bars.top.element(1);
     z.bars.running = ButtonRef{BarId::Top, 1};
     run("button.color &hFF0000\r\n");
