@@ -18,7 +18,9 @@ void Output::print(std::string_view text, bool noLineEnd, bool toDebug) {
         m_outputText->append(line);
         reached = true;
     }
-    if (reached) mirror(line);
+    // A command-line run has no window: its standard output stands in for the output
+    // window, so a print reaches it even when it reached neither text box.
+    if (reached || m_mirror) mirror(line);
 }
 
 void Output::debugMessage(std::string_view text) {

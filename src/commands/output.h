@@ -29,7 +29,7 @@ public:
     // While the pop-up help window is shown, debug messages go to it instead.
     void setHelpPopup(std::function<void(std::string_view)> popup) { m_helpPopup = std::move(popup); }
 
-    // A command-line run mirrors what reaches the debug pane or the output window here,
+    // A command-line run mirrors every print and whatever reaches the debug pane here,
     // with LF line ends.
     void setMirror(std::ostream* mirror) { m_mirror = mirror; }
 

@@ -3,8 +3,8 @@
 #include "commands/output_window_commands.h"
 #include "commands/general_commands.h"
 #include "commands/print_commands.h"
+#include "modes/main_window_commands.h"
 #include "panes/pane_commands.h"
-#include "modes/window_commands.h"
 #include "script/dispatcher_commands.h"
 #include "script/functions.h"
 #include "script/variable_commands.h"
@@ -14,7 +14,7 @@ namespace zerin {
 
 void registerAllCommands(Zerin& zerin) {
     registerPrintCommands(zerin);
-    registerWindowCommands(zerin);
+    registerMainWindowCommands(zerin);
     registerVariableCommands(zerin);
     registerBuiltInFunctions(zerin);
     registerDispatcherCommands(zerin);

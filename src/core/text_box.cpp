@@ -6,6 +6,7 @@ namespace zerin {
 
 void TextBox::setText(std::string text) {
     m_text = std::move(text);
+    ++m_revision;
     m_selStart = 0;
     m_selLength = 0;
     Change change;
@@ -93,6 +94,7 @@ void TextBox::replaceRange(std::size_t start, std::size_t removed, std::string_v
     // `inserted` may point into m_text itself; copy before mutating.
     std::string copy(inserted);
     m_text.replace(start, removed, copy);
+    ++m_revision;
     if (notify) {
         Change change;
         change.start = start;

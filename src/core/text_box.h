@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -32,6 +33,9 @@ public:
 
     const std::string& text() const { return m_text; }
     std::size_t length() const { return m_text.size(); }
+    // Counts every change of the text, the user's own edits included, so that what was
+    // read from it can be known to be current.
+    std::uint64_t revision() const { return m_revision; }
     void setText(std::string text);
     void clear() { setText({}); }
 
@@ -66,6 +70,7 @@ private:
     void notifySelection();
 
     std::string m_text;
+    std::uint64_t m_revision = 0;
     std::size_t m_selStart = 0;
     std::size_t m_selLength = 0;
     std::vector<std::pair<int, Observer>> m_observers;

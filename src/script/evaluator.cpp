@@ -97,7 +97,8 @@ std::string evaluate(Zerin& zerin, std::string& expression, Variables& locals) {
     Reducer r(zerin, locals);
     RunState& run = zerin.run;
     Output& out = zerin.output;
-    const std::string passedIn = expression;
+    // Every way out writes `expression` anew, so the text can be taken rather than copied.
+    const std::string passedIn = std::move(expression);
     // The text being reduced is `lastValue` + `tail`: the last step's value (a number or
     // a truth value, never with blanks) in front of what is left of the expression, which
     // stays in `passedIn`. Nothing is copied per step, so long expressions stay linear.
@@ -127,7 +128,7 @@ std::string evaluate(Zerin& zerin, std::string& expression, Variables& locals) {
         afterLeft = text::trimLeft(afterLeft);
         std::size_t opEnd = afterLeft.find(' ');
         if (opEnd == std::string_view::npos) return syntaxError();
-        std::string op(afterLeft.substr(0, opEnd));
+        std::string_view op = afterLeft.substr(0, opEnd);
         std::string_view afterOp = text::trimLeft(afterLeft.substr(opEnd + 1));
         std::string_view unused;
         bool blank = false;

@@ -34,7 +34,8 @@ struct RunContext {
     std::vector<std::size_t> returnStack;  // GOSUB return positions, newest last
     // Where the IF, ELSE or ELSEIF at a line position jumps to, found once per position.
     std::unordered_map<std::size_t, std::size_t> branchCache;
-    // Where each label line ends; forgotten whenever the buffer's text changes.
+    // Where each label line ends; forgotten whenever the buffer's text changes (checked
+    // between lines).
     std::unordered_map<std::string, std::size_t> labelCache;
     std::string returnValue;  // APP.RETURN
 

@@ -21,44 +21,15 @@ namespace zerin {
 namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
-constexpr double kCommandCodeBase = 10000000;
 constexpr int kWaitCommand = 49;       // do_wait
 constexpr int kWaitInputCommand = 71;  // wait.input
-
-bool mayBeNumber(char c) { return (c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.' || c == '&'; }
-
-// The second word as the evaluator sees it: after the first (a quoted one counts whole).
-std::string_view secondWord(std::string_view line) {
-    std::string_view rest;
-    text::firstWord(text::trimLeft(line), &rest);
-    rest = text::trimLeft(rest);
-    return rest.substr(0, rest.find(' '));
-}
-
-// Whether the upper-cased word followed by a blank occurs anywhere in the command
-// table: true only for names without letters such as "?", "?." and "!".
-bool inCommandTable(std::string_view word) {
-    std::string key = text::upper(word);
-    if (std::any_of(key.begin(), key.end(), [](char c) { return c >= 'A' && c <= 'Z'; })) return false;
-    key += ' ';
-    return vocabulary::commandTable().find(key) != std::string::npos;
-}
-
-std::size_t findNoCase(std::string_view haystack, std::string_view needle, std::size_t from) {
-    if (needle.empty() || haystack.size() < needle.size()) return std::string_view::npos;
-    for (std::size_t i = from; i + needle.size() <= haystack.size(); ++i)
-        if (text::iequals(haystack.substr(i, needle.size()), needle)) return i;
-    return std::string_view::npos;
-}
 
 }  // namespace
 
 ScriptRun::ScriptRun(Zerin& zerin, LoopLists& loops, LineBudget& budget, TextBox* buffer)
     : m_run(zerin, loops, buffer), m_budget(budget) {}
 
-ScriptRun::~ScriptRun() {
-    if (m_observer && m_run.buffer) m_run.buffer->removeObserver(m_observer);
-}
+ScriptRun::~ScriptRun() = default;
 
 std::string ScriptRun::runBuffer(std::string_view commandName) {
     TextBox& buffer = *m_run.buffer;
@@ -72,9 +43,7 @@ std::string ScriptRun::runBuffer(std::string_view commandName) {
         buffer.setText(std::move(text));
         compile(m_run.zerin, buffer);
     }
-    TextBox::Observer watch;
-    watch.textChanged = [this](const TextBox::Change&) { m_run.labelCache.clear(); };
-    m_observer = buffer.addObserver(std::move(watch));
+    m_revision = buffer.revision();
     m_run.position = 1;
     m_run.end = buffer.length();
     loop();
@@ -99,34 +68,76 @@ void ScriptRun::loop() {
             m_run.buffer->moveCaretToEnd();
             return;
         }
-        std::size_t lineEnd = t.find(kCrLf, start);
-        if (lineEnd == start) {
-            m_run.position += 2;
-            continue;
+        // What was read from the text is forgotten once it changes (a nested run, the
+        // user typing into the code editor while the script waits).
+        if (m_run.buffer->revision() != m_revision) {
+            m_revision = m_run.buffer->revision();
+            m_lines.clear();
+            m_run.labelCache.clear();
         }
-        if (lineEnd == std::string::npos) lineEnd = t.size();
-        m_run.lineLength = lineEnd - start;
-        std::string line;
-        if (m_run.editorMode) {
-            m_run.buffer->select(start, m_run.lineLength);
-            line = text::trimLeftBlanksTabs(m_run.buffer->selectedText());
-            if (!line.empty() && (line[0] == '\'' || line[0] == '#')) {
-                m_run.position += m_run.lineLength;
+        auto known = m_lines.find(start);
+        if (known == m_lines.end()) {
+            std::size_t lineEnd = t.find(kCrLf, start);
+            if (lineEnd == start) {
+                m_run.position += 2;
                 continue;
             }
-        } else {
-            line.assign(t, start, m_run.lineLength);
+            if (lineEnd == std::string::npos) lineEnd = t.size();
+            known = m_lines.emplace(start, readLine(start, lineEnd)).first;
         }
-        if (!readyFor(line)) return;
+        // Stays valid while the line runs: a change of the text is only acted on above.
+        const ReadLine& line = known->second;
+        m_run.lineLength = line.length;
+        if (m_run.editorMode) m_run.buffer->select(start, line.length);
+        if (line.skip) {
+            m_run.position += line.length;
+            continue;
+        }
+        if (!readyFor(line.text)) return;
         m_run.jumped = false;
-        execute(std::move(line));
+        if (line.planned) run(line.plan);
+        else if (line.coded) executeCoded(line.text, line.code);
+        else execute(line.text);
         if (m_run.ended) return;
         if (!m_run.jumped) m_run.position += m_run.lineLength;
     }
 }
 
+ScriptRun::ReadLine ScriptRun::readLine(std::size_t start, std::size_t lineEnd) {
+    ReadLine line;
+    line.length = lineEnd - start;
+    std::string_view raw(m_run.text().data() + start, line.length);
+    if (m_run.editorMode) {
+        line.text = text::trimLeftBlanksTabs(raw);
+        line.skip = !line.text.empty() && (line.text[0] == '\'' || line.text[0] == '#');
+    } else {
+        line.text = raw;
+    }
+    if (!line.skip && nothingToSubstitute(line.text)) {
+        line.planned = true;
+        line.plan = planLine(line.text, m_run.text(), start + 1);
+    } else if (!line.skip && !m_run.editorMode) {
+        line.coded = lineCode(line.text, line.code);
+    }
+    return line;
+}
+
+// Asking for the key state is a round trip to the display server, which would cost more
+// than the line itself: it is asked on a run's first line and then once every couple of
+// milliseconds or every few hundred lines, whichever comes first. A press in between is
+// still seen ("pressed since the last query").
 bool ScriptRun::pauseKeyDown() {
-    if (!m_run.zerin.platform.keys.asyncKeyState(kVkPause)) return false;
+    constexpr int kLinesPerCheck = 256;
+    constexpr std::int64_t kMsPerCheck = 2;
+    Platform& p = m_run.zerin.platform;
+    std::int64_t now = p.clock.tickCount();
+    if (m_linesSinceKeyCheck > 0 && m_linesSinceKeyCheck < kLinesPerCheck && now - m_lastKeyCheck < kMsPerCheck) {
+        ++m_linesSinceKeyCheck;
+        return false;
+    }
+    m_linesSinceKeyCheck = 1;
+    m_lastKeyCheck = now;
+    if (!p.keys.asyncKeyState(kVkPause)) return false;
     m_run.zerin.run.stopRequest = true;
     return true;
 }
@@ -144,86 +155,53 @@ bool ScriptRun::readyFor(const std::string& line) {
 }
 
 void ScriptRun::execute(std::string line) {
+    LineSubstitution(m_run.zerin, m_run.locals).apply(line);
+    run(planLine(line, m_run.text(), m_run.position));
+}
+
+// Substituting into a compiled line leaves its code alone: only the arguments are read
+// again, the code's meaning is kept.
+void ScriptRun::executeCoded(std::string line, const LineCode& code) {
+    LineSubstitution(m_run.zerin, m_run.locals).apply(line);
+    std::string_view args = code.argsStart < line.size() ? std::string_view(line).substr(code.argsStart) : std::string_view{};
+    run(codePlan(code, args));
+}
+
+void ScriptRun::run(const LinePlan& plan) {
     Zerin& z = m_run.zerin;
-    LineSubstitution(z, m_run.locals).apply(line);
-
-    std::string_view trimmed = text::trimLeft(line);
-    std::size_t blank = trimmed.find(' ');
-    std::string_view firstWord = blank == std::string_view::npos ? text::trim(line) : trimmed.substr(0, blank);
-    std::string_view args = blank == std::string_view::npos ? std::string_view{} : trimmed.substr(blank + 1);
-    std::string first = text::upper(firstWord);
-
-    if (!first.empty() && mayBeNumber(first[0])) {
-        double value = val(first);
-        if (value != 0 && !std::isnan(value)) {
-            numericLine(value, args);
-            return;
-        }
-    }
-    if (first == "FUNCTION" && skipFunction()) return;
-    if (expressionLine(line, firstWord, args)) return;
-
-    // Values keep parentheses escaped until a command gets them.
-    if (line.find(':') != std::string::npos) line = text::replaceAll(text::replaceAll(line, ":[", "("), ":]", ")");
-    if (!vocabulary::isKeyword(first)) {
-        z.dispatcher.chkCommand(line, m_run.locals);
+    switch (plan.kind) {
+    case LinePlan::Kind::Nothing:
         return;
-    }
-    trimmed = text::trimLeft(line);
-    blank = trimmed.find(' ');
-    args = blank == std::string_view::npos ? std::string_view{} : trimmed.substr(blank + 1);
-    KeywordExecutor(m_run).execute(first, args);
-}
-
-// A jump line (code up to 10000000: target position and kind) or a compiled command.
-void ScriptRun::numericLine(double value, std::string_view args) {
-    double whole = roundHalfEven(std::clamp(value, -9.0e15, 9.0e15));
-    if (value <= kCommandCodeBase) {
-        auto code = static_cast<long long>(whole);
-        long long kind = code % 10;
-        long long target = code / 10;
-        std::string_view condition = text::trim(args);
-        bool zero = condition.empty() || condition == "0" || condition == "false";
-        // A position below 1 is no place in the text: such a line is skipped.
-        if (((!zero && kind == 1) || (zero && kind == 0)) && target >= 1)
-            m_run.jumpTo(static_cast<std::size_t>(target));
+    case LinePlan::Kind::Jump:
+        m_run.jumpTo(plan.target);
         return;
-    }
-    double number = std::min(whole - kCommandCodeBase, static_cast<double>(INT_MAX));
-    m_run.zerin.dispatcher.chkCommand(args, m_run.locals, static_cast<int>(number));
-}
-
-// The flow does not enter a function body: it continues after END FUNCTION.
-bool ScriptRun::skipFunction() {
-    constexpr std::string_view kEnd = "END FUNCTION\r\n";
-    std::size_t at = findNoCase(m_run.text(), kEnd, m_run.position - 1);
-    if (at == std::string_view::npos) return false;
-    m_run.jumpTo(at + kEnd.size() + 1);
-    return true;
-}
-
-bool ScriptRun::expressionLine(const std::string& line, std::string_view firstWord, std::string_view args) {
-    std::string_view op = secondWord(line);
-    if (!vocabulary::isOperator(op)) return false;
-    Zerin& z = m_run.zerin;
-    if (op != "=") {
-        std::string expression = line;
+    case LinePlan::Kind::Command:
+        z.dispatcher.chkCommand(plan.text, m_run.locals, plan.number);
+        return;
+    case LinePlan::Kind::Evaluate: {
+        std::string expression = plan.text;
         evaluate(z, expression, m_run.locals);
-        return true;
+        return;
     }
-    if (inCommandTable(firstWord)) return false;  // "? = x" prints
-    std::size_t eq = args.find('=');
-    std::string value = assignedValue(text::trim(eq == std::string_view::npos ? args : args.substr(eq + 1)));
-    std::string key = text::lower(firstWord);
-    if (m_run.locals.indexed(key)) {
-        m_run.locals.assign(key, std::move(value));
-    } else {
-        std::string arg(firstWord);
-        arg += ' ';
-        arg += value;
-        doSet(z, arg, m_run.locals);
+    case LinePlan::Kind::Assign: {
+        std::string value = assignedValue(plan.text);
+        if (m_run.locals.indexed(plan.key)) {
+            m_run.locals.assign(plan.key, std::move(value));
+        } else {
+            std::string arg = plan.first;
+            arg += ' ';
+            arg += value;
+            doSet(z, arg, m_run.locals);
+        }
+        return;
     }
-    return true;
+    case LinePlan::Kind::ByName:
+        z.dispatcher.chkCommand(plan.text, m_run.locals);
+        return;
+    case LinePlan::Kind::Keyword:
+        KeywordExecutor(m_run).execute(plan.first, plan.text);
+        return;
+    }
 }
 
 // The right side of an assignment: an expression's value, a number as written, a local

@@ -61,6 +61,7 @@ public:
     bool showTitleBar(bool show) override;
     bool titleBarShown() const override;
     void focusOutputText() override;
+    void setModeButtonColour(std::string_view command, std::uint32_t colour) override;
 
     WorkArea* workArea() const { return m_workArea; }
     TopBar* topBar() const { return m_topBar; }

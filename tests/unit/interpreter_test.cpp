@@ -101,16 +101,19 @@ TEST_F(InterpreterTest, EditorModeSelectsEachLineAndSkipsCommentsAndDirectives) 
 }
 
 TEST_F(InterpreterTest, PauseKeyStopsALoopThatNeverPumps) {
-    PauseAfter keys(5000);
+    PauseAfter keys(3);
     Platform platform{fp.pump, fp.clock, keys, fp.dialogs, fp.processes, fp.sound, fp.system, fp.metrics};
     Zerin zz(platform);
     registerAllCommands(zz);
-    zz.txtBuffer.setText("n = 0\r\ndo forever\r\nn += 1\r\nloop.until forever 0\r\n? never");
+    zz.txtBuffer.setText("public n = 0\r\ndo forever\r\nn += 1\r\nloop.until forever 0\r\n? never");
     zz.interpreter.RunEditor("", &zz.txtBuffer, "spin");
     EXPECT_TRUE(zz.run.stopRequest);
     EXPECT_EQ(fp.pump.pumps, 0);
-    // Ended at once, without the stop message, after about 5000 lines.
+    // Ended at once, without the stop message, after a few hundred lines.
     EXPECT_EQ(zz.txtDebug.text(), "");
+    ASSERT_NE(zz.publicVars.find("n"), nullptr);
+    EXPECT_GT(std::stoi(*zz.publicVars.find("n")), 100);
+    EXPECT_LT(std::stoi(*zz.publicVars.find("n")), 2000);
     z.txtCode.setText("x = 1");  // the next run clears the request
     fp.keys.pressedOnce.insert(kVkPause);
     z.interpreter.RunEditor("", &z.txtCode, "");
@@ -202,6 +205,20 @@ TEST_F(InterpreterTest, BranchTargetsAreFoundOnceAndTakenFromTheCacheAfter) {
         "LOOP.UNTIL l (n = 4)\n? ",
         &z.txtCode);
     EXPECT_EQ(debug(), "1twothree4\n");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(InterpreterTest, EditsMadeWhileTheScriptWaitsAreRunFromThenOn) {
+    fp.pump.onPump = [&] {
+        fp.pump.onPump = nullptr;
+        std::size_t at = z.txtCode.text().find("old");
+        z.txtCode.applyUserEdit(at, 3, "new");  // typed into the editor, no notification
+    };
+    run("FOR i = 1 2\n? [i] old\ndo_events\nNEXT i", &z.txtCode);
+    EXPECT_EQ(debug(), "1 old\n2 new\n");
 }
 
 }  // namespace

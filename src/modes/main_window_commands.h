@@ -3,5 +3,5 @@
 namespace zerin {
 class Zerin;
 // do.refresh and the other commands the main window answers.
-void registerWindowCommands(Zerin& zerin);
+void registerMainWindowCommands(Zerin& zerin);
 }  // namespace zerin
