@@ -71,7 +71,7 @@ public:
     TextBox txtOutput;
 
     // button.color: colours the mode command button whose script is running. The mode
-    // buttons set this; until then the colour goes nowhere.
+    // command bars set this; until then the colour goes nowhere.
     std::function<void(Colour)> onRunningButtonColour;
 
     // Services; nullptr restores the headless defaults.

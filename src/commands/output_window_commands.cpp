@@ -14,7 +14,7 @@
 namespace zerin {
 
 void registerOutputWindowCommands(Zerin& zerin) {
-    registerWindowCommands(zerin);
+    registerOutputFrameCommands(zerin);
     registerDrawingCommands(zerin);
     registerBitmapCommands(zerin);
     registerColourCommands(zerin);
@@ -156,7 +156,7 @@ std::string doWindowGeometry(Zerin& z, CommandCall& c, Edge edge) {
 
 }  // namespace
 
-void registerWindowCommands(Zerin& zerin) {
+void registerOutputFrameCommands(Zerin& zerin) {
     Zerin& z = zerin;
     Dispatcher& d = zerin.dispatcher;
     d.registerHandler(66, [&z](CommandCall& c) { return doWindow(z, c.arg); });

@@ -11,7 +11,7 @@ class Zerin;
 
 void registerOutputWindowCommands(Zerin& zerin);
 
-void registerWindowCommands(Zerin& zerin);    // window, gfx.open, button..., geometry
+void registerOutputFrameCommands(Zerin& zerin);  // window, gfx.open, button..., geometry
 void registerDrawingCommands(Zerin& zerin);   // line ... fillstyle, gfx.mouse.x/y
 void registerBitmapCommands(Zerin& zerin);    // bitmap.*, alphablend, paintpicture
 void registerColourCommands(Zerin& zerin);    // gfx.color.brightness, gfx.color.splitrgb

@@ -210,6 +210,8 @@ void MainWindow::resizeSteps() {
     if (m_workArea->mode() == DisplayMode::Image) m_workArea->showMode(DisplayMode::Image);
 }
 
+void MainWindow::focusOutputText() { m_zerin.outputWindow.host().focusText(); }
+
 bool MainWindow::showTitleBar(bool show) {
     if (show == titleBarShown()) return true;
     const bool visible = isVisible();

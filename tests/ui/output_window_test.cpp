@@ -27,6 +27,10 @@ private:
     Variables locals;
 
     std::string run(std::string_view line) { return z->dispatcher.chkCommand(line, locals); }
+    std::string runScript(std::string_view script) {
+        z->txtBuffer.setText(std::string(script));
+        return z->interpreter.RunEditor("", &z->txtBuffer, "test");
+    }
     // Waits let Qt events run; a stuck wait is ended after a few thousand passes.
     void pumpQtEvents() {
         fp->pump.onPump = [this] {
@@ -71,6 +75,38 @@ private slots:
         QVERIFY(!z->run.waitingForInput);
         QTest::mouseClick(buttons[0], Qt::LeftButton);
         QCOMPARE(z->run.inputText, std::string("OK please"));
+    }
+
+    // A whole script: opens a window, adds two buttons, waits, and returns the answer.
+    void scriptReturnsTheClickedButtonsName() {
+        pumpQtEvents();
+        QTimer::singleShot(0, this, [this] { QTest::mouseClick(frm->buttonWidgets()[1], Qt::LeftButton); });
+        QCOMPARE(runScript("window Question\r\n? Shall we?\r\nbutton \"OK please\"\r\nbutton /name=yes Yes\r\n"
+                           "answer = (wait.input)\r\nAPP.RETURN [answer]\r\n"),
+                 std::string("yes"));
+        QCOMPARE(frm->buttonWidgets()[0]->text(), QStringLiteral("OK please"));
+        QCOMPARE(z->outputWindow.txtOutput.text(), std::string("Shall we?\r\n"));
+
+        QTimer::singleShot(0, this, [this] { frm->close(); });
+        QCOMPARE(runScript("button Wait\r\nanswer = (wait.input)\r\nAPP.RETURN [answer]\r\n"),
+                 std::string(outmsg::kWindowClosed));
+
+        QTimer::singleShot(0, this, [this] {
+            QTest::keyClicks(frm->textView(), "Ada");
+            QTest::keyClick(frm->textView(), Qt::Key_Return);
+        });
+        QCOMPARE(runScript("window Name\r\nname = (wait.input.text Your name: )\r\nAPP.RETURN [name]\r\n"),
+                 std::string("Ada"));
+    }
+
+    // A group's value is followed by a blank; |...| shows the Str format's leading one.
+    void scriptDrawsAndReadsBack() {
+        QCOMPARE(runScript("gfx.open Drawing\r\nline 0 0 100 100 255\r\nAPP.RETURN |(point 50 50)|\r\n"),
+                 std::string("| 255 |"));
+        QCOMPARE(runScript("APP.RETURN |(forecolor &h00FF00)|\r\n"), std::string("|FF00 |"));
+        QCOMPARE(runScript("a = (bitmap.create)\r\nb = (bitmap.create)\r\nAPP.RETURN [a] [b]\r\n"),
+                 std::string("1 2"));
+        QCOMPARE(runScript("APP.RETURN |(gfx.color.brightness 255 50)|\r\n"), std::string("| 128 |"));
     }
 
     // The user acts while wait.input pumps events, as in a real run.

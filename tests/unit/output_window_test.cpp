@@ -192,12 +192,16 @@ TEST_F(OutputWindowModel, GeometryOnlyWhileOpen) {
     EXPECT_EQ(run("client.left"), " 54");
 }
 
-TEST_F(OutputWindowModel, RunningButtonColour) {
-    Colour got = 1;
-    z.outputWindow.onRunningButtonColour = [&](Colour c) { got = c; };
+TEST_F(OutputWindowModel, ButtonColorPaintsTheRunningCommandButton) {
+    run("button.color 255");  // nobody listening: nothing happens
+    z.outputWindow.onRunningButtonColour = [this](Colour c) { z.bars.colourRunningButton(c); };
+    z.bars.top.element(1);
+    z.bars.running = ButtonRef{BarId::Top, 1};
     run("button.color &hFF0000\r\n");
-    EXPECT_EQ(got, 0xFFu);
+    EXPECT_EQ(z.bars.top.element(1).colour, 0xFFu);
     run("button.color 65280");
-    EXPECT_EQ(got, 0xFF00u);
+    EXPECT_EQ(z.bars.top.element(1).colour, 0xFF00u);
+    run("button.color -5");
+    EXPECT_EQ(z.bars.top.element(1).colour, 0xFF00u);
     EXPECT_FALSE(z.outputWindow.isOpen());
 }
