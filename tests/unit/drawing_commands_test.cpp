@@ -103,8 +103,15 @@ TEST_F(DrawingCommands, NoArgumentTextCrashesADrawingCommand) {
     const char* args[] = {"", " ", "1e308 -1e308 1e308 1e308 1e308", "nan nan nan nan", "&hzz &h 1",
                           "-2147483649 2147483648 0 0 0 0 0 0 0 0 0", "\"", "a b c d e f g h i j k l m n",
                           "0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0", "1 1 -5 -5 -5 1 -5 -5 -5 -5 300", "99999 3"};
+    // bitmap.save takes some of these texts as file names: keep them out of the build tree.
+    const auto home = std::filesystem::current_path();
+    const auto scratch = std::filesystem::temp_directory_path() / ("zerin_draw_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(scratch);
+    std::filesystem::current_path(scratch);
     for (const char* c : commands)
         for (const char* a : args) run(std::string(c) + " " + a);
+    std::filesystem::current_path(home);
+    std::filesystem::remove_all(scratch);
     EXPECT_LE(canvases.largestSide, OutputWindow::kMaxSurfaceSide);
 }
 
