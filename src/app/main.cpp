@@ -108,9 +108,7 @@ int main(int argc, char** argv) {
     zerin::StartupSteps steps;
     window.fillStartupSteps(steps);
     steps.showWindow = [&window] { window.show(); };
-    steps.loadFolderSizeDatabase = [&zerin] { zerin::loadFolderSizeDatabase(zerin); };
     zerin::ShutdownSteps shutdown;
-    shutdown.saveFolderSizeDatabase = [&zerin] { zerin::saveFolderSizeDatabase(zerin); };
     window.setCloseHandler([&zerin, &window, &shutdown] {
         return zerin::closeRequested(zerin, window.windowTitle().toStdString(), shutdown);
     });

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "core/colours.h"
 #include "core/text.h"
 #include "core/zerin.h"
 
@@ -84,9 +85,8 @@ std::string currentModeLocation(const Zerin& zerin) {
 }
 
 Colour modeColour(int mode) {
-    static constexpr Colour kTable[4] = {0x11cccc, 0x66ee66, 0xf09090, 0xc0c0c0};
-    if (mode < 1 || mode > 4) return kTable[3];
-    return kTable[mode - 1];
+    const ColourTable table;
+    return table.file(mode >= 1 && mode <= 4 ? mode : 4);
 }
 
 }  // namespace zerin

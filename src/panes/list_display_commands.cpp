@@ -34,7 +34,7 @@ void registerListDisplayCommands(Zerin& zerin) {
         const std::string arg = text::upper(c.arg);
         if (arg == "0" || arg == "1" || arg == "/S") {
             on = arg == "/S" ? !on : arg == "1";
-            const Colour modeColourNow = modeColour(zerin.settings.mode);
+            const Colour modeColourNow = zerin.panes.colours.file(zerin.settings.mode);
             zerin.highlightColour = on ? brighten(modeColourNow, 160) : modeColourNow;
             // The rebuilt bar gives the do_column_autosize button the highlight colour.
             BarBuilder(zerin).ModeCommandsLoad();

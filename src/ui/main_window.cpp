@@ -186,7 +186,7 @@ void MainWindow::resizeSteps() {
     const int panesHeight = h - bottomHeight - panesTop;
     m_panes->setGeometry(0, panesTop, w - column, panesHeight);
     m_panes->setVisible(m_panesShown);
-    if (m_panesShown) m_panes->refresh();
+    if (m_panesShown) m_panes->redraw();
 
     step(texts::kRefreshClockButton);
     const int handleHeight = QFontMetrics(font()).height() + 12;

@@ -1,5 +1,4 @@
 #include "ui/pane_view.h"
-#include "ui/ui_style.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -15,7 +14,6 @@
 #include "panes/pane_roles.h"
 #include "platform/linux/mime_file_icons.h"
 #include "ui/pane_item_model.h"
-#include "ui/ui_style.h"
 
 namespace zerin::ui {
 

@@ -1,11 +1,14 @@
 #include "ui/panes_region.h"
 
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeView>
+#include <filesystem>
 
 #include "core/zerin.h"
+#include "panes/pane_refresh.h"
 #include "ui/main_window_texts.h"
 #include "ui/pane_view.h"
 #include "ui/tool_tips.h"
@@ -17,12 +20,15 @@ PanesRegion::PanesRegion(Zerin& zerin, ToolTips& tips, QWidget* parent) : QWidge
     layout->setContentsMargins(2, 2, 2, 2);
     layout->setSpacing(4);
     for (int i = 0; i < 2; ++i) {
-        m_panes[static_cast<std::size_t>(i)] = new PaneView(zerin, i, this);
-        layout->addWidget(m_panes[static_cast<std::size_t>(i)]);
-        tips.addTool(m_panes[static_cast<std::size_t>(i)]->txtPath(), std::string(texts::kPathFieldTip));
-        tips.addTool(m_panes[static_cast<std::size_t>(i)]->lvwList(), "");
-        connect(m_panes[static_cast<std::size_t>(i)], &PaneView::selectionChanged, this,
-                &PanesRegion::selectionChanged);
+        auto* view = new PaneView(zerin, i, this);
+        m_panes[static_cast<std::size_t>(i)] = view;
+        layout->addWidget(view);
+        tips.addTool(view->txtPath(), std::string(texts::kPathFieldTip));
+        tips.addTool(view->lvwList(), "");
+        connect(view, &PaneView::selectionChanged, this, &PanesRegion::selectionChanged);
+        connect(view, &PaneView::itemActivated, this, &PanesRegion::openItem);
+        connect(view, &PaneView::parentClicked, this, &PanesRegion::openParent);
+        connect(view, &PaneView::pathEntered, this, &PanesRegion::openTyped);
     }
 }
 
@@ -34,8 +40,49 @@ void PanesRegion::focusSourceParentOrList() {
     else p->lvwList()->setFocus(Qt::OtherFocusReason);
 }
 
-void PanesRegion::refresh() {
-    for (PaneView* p : m_panes) p->refreshPath();
+void PanesRegion::redraw() {
+    layout()->activate();
+    for (int i = 0; i < 2; ++i) {
+        PaneView* view = m_panes[static_cast<std::size_t>(i)];
+        view->layout()->activate();
+        PaneControls& c = m_zerin.panes.controls(i);
+        const QWidget* viewport = view->lvwList()->viewport();
+        if (c.viewWidth == viewport->width() && c.viewHeight == viewport->height()) continue;
+        c.viewWidth = viewport->width();
+        c.viewHeight = viewport->height();
+        if (m_zerin.settings.columnAutosize) {
+            autosizeColumns(m_zerin, i);
+            m_zerin.panes.notifyControls(i);
+        }
+    }
+}
+
+void PanesRegion::openItem(int pane, int row) {
+    const auto& items = m_zerin.panes.list(pane).items();
+    if (row < 0 || static_cast<std::size_t>(row) >= items.size()) return;
+    const std::string& tag = items[static_cast<std::size_t>(row)].tag;
+    if (!tag.ends_with('/')) return;
+    m_zerin.panes.setPath(pane, tag);
+    listUpdate(m_zerin, pane);
+}
+
+void PanesRegion::openParent(int pane) {
+    std::string path = m_zerin.panes.path(pane);
+    if (!path.ends_with('/') || path == "/") return;
+    path.pop_back();
+    std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return;
+    m_zerin.panes.setPath(pane, path.substr(0, slash + 1));
+    listUpdate(m_zerin, pane);
+}
+
+void PanesRegion::openTyped(int pane, const QString& text) {
+    std::string path = text.trimmed().toStdString();
+    std::error_code ec;
+    if (path.empty() || !std::filesystem::is_directory(path, ec)) return;
+    if (!path.ends_with('/')) path += '/';
+    m_zerin.panes.setPath(pane, path);
+    listUpdate(m_zerin, pane);
 }
 
 }  // namespace zerin::ui

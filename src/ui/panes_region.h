@@ -20,14 +20,23 @@ public:
 
     PaneView* pane(int index) const { return m_panes[index == 1 ? 1 : 0]; }
     void focusList(int pane);
+    // Keypad 2 from the top bar: the source pane's parent button, or its list.
     void focusSourceParentOrList();
-    // Shows both panes' current paths.
-    void refresh();
+
+    // After a new geometry: the lists learn their size and, with column autosize on,
+    // fit their columns to it.
+    void redraw();
 
 signals:
+    // The selection of a list changed (the right bar follows it).
     void selectionChanged(int pane);
 
 private:
+    // Simple folder moves until the navigation module takes these signals over.
+    void openItem(int pane, int row);
+    void openParent(int pane);
+    void openTyped(int pane, const QString& text);
+
     Zerin& m_zerin;
     std::array<PaneView*, 2> m_panes{};
 };

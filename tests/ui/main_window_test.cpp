@@ -1,9 +1,11 @@
+#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
+#include <QTreeView>
 #include <QTreeWidget>
 #include <memory>
 
@@ -184,8 +186,8 @@ private slots:
 
     void aBarCommandForJpgAndGifAppearsOnlyWhenOneIsSelected() {
         ListModel& list = z->panes.list(0);
-        list.add(ListItem{"notes.txt", "", 0xffffff, {}, false, 0});
-        list.add(ListItem{"photo.jpg", "", 0xffffff, {}, false, 0});
+        list.add(ListItem{"notes.txt", "/tmp/notes.txt", 0xffffff, {}, false, 0});
+        list.add(ListItem{"photo.jpg", "/tmp/photo.jpg", 0xffffff, {}, false, 0});
         list.notifyReset();
         auto captions = [&] {
             QStringList out;
@@ -272,6 +274,25 @@ private slots:
         QFontMetrics fm(path->font());
         for (const QString& line : lines)
             if (line.contains(' ')) QVERIFY2(fm.horizontalAdvance(line) <= 240, qPrintable(line));
+    }
+
+    void barKeysMoveTheFocusAlongTheBars() {
+        TopBar* top = w->topBar();
+        top->button(2)->setFocus();
+        QTest::keyClick(top->button(2), Qt::Key_6, Qt::KeypadModifier);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(top->button(3)));
+        QTest::keyClick(top->button(3), Qt::Key_4);  // the alternative key of keypad 4
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(top->button(2)));
+        QTest::keyClick(top->button(2), Qt::Key_2, Qt::KeypadModifier);
+        PaneView* source = w->panes()->pane(z->panes.sourcePane());
+        QVERIFY(QApplication::focusWidget() == source->cmdParent() || QApplication::focusWidget() == source->lvwList());
+
+        // The last right-bar button hands the focus on to the size handle.
+        RightBar* right = w->rightBar();
+        int last = z->bars.right.lastInUse();
+        right->button(last)->setFocus();
+        QTest::keyClick(right->button(last), Qt::Key_2, Qt::KeypadModifier);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->sizeHandle()));
     }
 
     void theTitleBarHidesAndShows() {

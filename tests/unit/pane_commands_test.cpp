@@ -54,9 +54,9 @@ TEST_F(PaneCommands, ColumnAutosizeSwitchesAndReportsTheState) {
     EXPECT_EQ(call("do_column_autosize abc"), "0");
     EXPECT_EQ(z.highlightColour, 0x123456u);  // nothing changed
     EXPECT_EQ(call("do_column_autosize /s"), "1");
-    EXPECT_EQ(z.highlightColour, brighten(modeColour(z.settings.mode), 160));
+    EXPECT_EQ(z.highlightColour, brighten(z.panes.colours.file(z.settings.mode), 160));
     EXPECT_EQ(call("do_column_autosize /s"), "0");
-    EXPECT_EQ(z.highlightColour, modeColour(z.settings.mode));
+    EXPECT_EQ(z.highlightColour, z.panes.colours.file(z.settings.mode));
     EXPECT_EQ(call("do_column_autosize 1"), "1");
     EXPECT_EQ(call("do_column_autosize"), "1");
 }
