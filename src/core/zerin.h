@@ -69,8 +69,6 @@ public:
 
     // The general commands' memory (time.fps, time.factor, sound.load, execute).
     GeneralState general;
-    // The background of a mode command button that shows an "on" state (0x00BBGGRR).
-    std::uint32_t highlightColour = 0;
     OutputWindow outputWindow{*this};
 
     // The command bars and what is being dragged between the window's elements
