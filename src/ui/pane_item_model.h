@@ -6,6 +6,8 @@
 #include <QHash>
 #include <QIcon>
 
+#include "ui/ui_style.h"
+
 namespace zerin {
 class Zerin;
 }
@@ -38,8 +40,5 @@ private:
     int m_observer = 0;
     mutable QHash<int, QIcon> m_icons;
 };
-
-// 0x00BBGGRR -> QColor
-QColor toQColor(unsigned colour);
 
 }  // namespace zerin::ui
