@@ -6,6 +6,8 @@
 #include <QHash>
 #include <QIcon>
 
+#include "ui/ui_style.h"
+
 namespace zerin {
 class Zerin;
 }
