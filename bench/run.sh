@@ -5,15 +5,18 @@
 # hyperfine, and prints Zerin's time as a ratio of each.
 #
 #   bench/run.sh [build-dir]
+#   PANES_ONLY=1 bench/run.sh [build-dir]   only the file panes' section
 #
 # Sections are functions named section_*; add a new one and list it in main.
 set -euo pipefail
 
 build="${1:-./build}"
 zerin="$build/src/zerin"
-[ -x "$zerin" ] || { echo "no zerin binary at $zerin (build the zerin target first)" >&2; exit 1; }
-command -v hyperfine >/dev/null || { echo "hyperfine is needed" >&2; exit 1; }
-zerin="$(cd "$(dirname "$zerin")" && pwd)/zerin"
+if [ -z "${PANES_ONLY:-}" ]; then
+    [ -x "$zerin" ] || { echo "no zerin binary at $zerin (build the zerin target first)" >&2; exit 1; }
+    command -v hyperfine >/dev/null || { echo "hyperfine is needed" >&2; exit 1; }
+    zerin="$(cd "$(dirname "$zerin")" && pwd)/zerin"
+fi
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -225,11 +228,83 @@ section_interpreter() {
     report "(c) compiling and running a 2,000-line script of branches and loops" compile
 }
 
+# --- section: the file panes -----------------------------------------------------------
+# pane_bench does the panes' work; find, du, cp and iconv do comparable work in the same run.
+# Its data (a 10,000-file folder, a 200,000-file tree) is made once under PANE_DATA.
+
+PANE_DATA="${PANE_DATA:-/dev/shm/zerin-bench}"
+
+# median_ms CMD...: the median wall time of RUNS runs of CMD (output discarded), in ms.
+median_ms() {
+    local times=() start end
+    for ((i = 0; i < RUNS; i++)); do
+        start=$(date +%s%N)
+        "$@" >/dev/null
+        end=$(date +%s%N)
+        times+=($(((end - start) / 1000)))
+    done
+    printf '%s\n' "${times[@]}" | sort -n | awk '{a[NR]=$1} END {printf "%.1f", a[int((NR+1)/2)]/1000}'
+}
+
+pane_ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", (b > 0 ? a / b : 0)}'; }
+
+# pane_row NAME OURS_MS ANCHOR_NAME ANCHOR_MS GOAL
+pane_row() {
+    printf '   %-32s %9s ms   %-18s %9s ms   ratio %5s   goal %s\n' "$1" "$2" "$3" "$4" "$(pane_ratio "$2" "$4")" "$5"
+}
+
+section_panes() {
+    local bench="$build/bench/pane_bench"
+    [ -x "$bench" ] || { echo "no pane_bench at $bench (build the pane_bench target)" >&2; return 1; }
+    local flat=$PANE_DATA/flat10k tree=$PANE_DATA/tree200k file=$PANE_DATA/cache/Zerin_Cache.ini
+    mkdir -p "$PANE_DATA/cache"
+    [ -d "$flat" ] || "$bench" gen-flat "$flat" 10000
+    [ -d "$tree" ] || "$bench" gen-tree "$tree" 200000 20000
+    echo "== file panes (data in $PANE_DATA, median of $RUNS runs)"
+
+    # (a) a folder of 10,000 files into a pane's listing and items
+    find "$flat" -maxdepth 1 -printf '%f\t%s\n' >/dev/null
+    local ours anchor
+    ours=$(median_ms "$bench" read "$flat")
+    anchor=$(median_ms find "$flat" -maxdepth 1 -printf '%f\t%s\n')
+    pane_row "(a) read 10,000 files into a pane" "$ours" "find -printf" "$anchor" "<= 1.5"
+
+    # (b) the folder-size walk of 200,000 files in 20,000 folders, warm cache
+    du -sb "$tree" >/dev/null
+    local one two du
+    du=$(median_ms du -sb "$tree")
+    one=$(median_ms "$bench" walk "$tree" 1)
+    two=$(median_ms "$bench" walk "$tree" 2)
+    pane_row "(b) folder-size walk, 1 thread" "$one" "du -sb" "$du" "<= 1.0"
+    pane_row "(b) folder-size walk, 2 threads" "$two" "du -sb" "$du" "<= 0.77"
+    echo "   walk total $("$bench" walk "$tree" 1) bytes of files; du -sb $(du -sb "$tree" | cut -f1) (du adds the folders' own sizes)"
+    echo "   UI thread during the walk: $("$bench" pump "$tree") (goal: no gap above 50 ms)"
+
+    # (c) saving and loading 50,000 folders with 1,000,000 entries
+    local out save load bytes kb cp_ms iconv_ms
+    out=$("$bench" cache "$file" 50000 1000000)
+    save=$(awk '/^save_ms/ {print $2}' <<<"$out")
+    load=$(awk '/^load_ms/ {print $2}' <<<"$out")
+    bytes=$(awk '/^file_bytes/ {print $2}' <<<"$out")
+    kb=$(awk '/^loaded_kb/ {print $2}' <<<"$out")
+    cp_ms=$(median_ms cp "$file" "$file.copy")
+    iconv_ms=$(median_ms sh -c "iconv -f UTF-16LE -t UTF-8 '$file' | wc -c")
+    rm -f "$file.copy"
+    pane_row "(c) save cache, $((bytes / 1000000)) MB" "$save" "cp" "$cp_ms" "<= 1.2"
+    pane_row "(c) load cache" "$load" "iconv | wc -c" "$iconv_ms" "<= 2.0"
+    echo "   loaded cache in memory: $((kb / 1024)) MB for a $((bytes / 1048576)) MB file (ratio $(pane_ratio "$((kb * 1024))" "$bytes"), goal <= 2.0)"
+}
+
 main() {
+    if [ -n "${PANES_ONLY:-}" ]; then
+        section_panes
+        return
+    fi
     : >"$work/scripts.part"
     section_interpreter_setup
     write_ini
     section_interpreter
+    section_panes
 }
 
 main

@@ -11,7 +11,19 @@ cleanup() { kill "$zerin_pid" 2>/dev/null || true; kill "$xvfb" 2>/dev/null || t
 zerin_pid=
 trap cleanup EXIT
 sleep 1
-printf 'left_path=%s/\r\nright_path=/usr/\r\n\r\n[PATHS]\r\npath=Home::%s/\r\npath=Root::/\r\npathgroup_open=1\r\n' "$HOME" "$HOME" >"$home/Zerin.ini"
+# A small sample tree and a few stored scripts, so the picture shows Zerin at work.
+demo="$home/demo"
+mkdir -p "$demo"/{Documents,Music,Pictures,Projects}
+printf 'Notes\n' >"$demo/notes.txt"
+head -c 48000 /dev/zero >"$demo/report.pdf"
+head -c 1300000 /dev/zero >"$demo/Pictures/holiday.jpg"
+ini() { printf '%s\r\n' "$@" >>"$home/Zerin.ini"; }
+ini "left_path=$demo/" "right_path=/usr/" "" "[PATHS]" "path=Demo::$demo/" "path=Root::/" "pathgroup_open=1" \
+    "" "[MODES]" "modegroup=Files::files" "modegroup=Tools::tools" "" "[SCRIPTS]"
+for name in Copy Rename "New folder" Sizes; do
+  ini "script files\\$name" "#location=files" "#name=$name" "? \"$name\"" "end script" ""
+done
+ini "script tools\\backup" "#location=tools" "#name=backup" "? \"backing up\"" "end script" ""
 DISPLAY=$display ./build/src/zerin --home "$home" &
 zerin_pid=$!
 sleep "${ZERIN_SCREENSHOT_WAIT:-3}"

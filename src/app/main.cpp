@@ -12,6 +12,7 @@
 #include "core/shutdown.h"
 #include "core/startup.h"
 #include "core/zerin.h"
+#include "panes/folder_size_database.h"
 #include "platform/linux/linux_platform.h"
 #include "ui/frm_output.h"
 #include "ui/main_window.h"

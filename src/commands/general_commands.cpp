@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "commands/general_messages.h"
+#include "core/colours.h"
 #include "core/text.h"
 #include "core/zerin.h"
 #include "script/value.h"
@@ -106,6 +107,29 @@ void registerGeneralCommands(Zerin& z) {
         }
         z.output.debugMessage(kPriorityUsage);
         return result;
+    });
+
+    // do_mouse_autofocus [0|1|/S] -> "1" or "0" : sets, clears or switches mouse auto-focus
+    z.dispatcher.registerHandler(54, [&z](CommandCall& c) -> std::string {
+        static const HelpText help{kAutofocusDescription, kAutofocusHelp, true};
+        std::string answer;
+        if (answerHelp(c.arg, help, answer)) return answer;
+        bool& on = z.settings.mouseAutofocus;
+        bool want = on;
+        // Only these exact words change the state; anything else ("/s" too) reports it.
+        if (c.arg == "1")
+            want = true;
+        else if (c.arg == "0")
+            want = false;
+        else if (c.arg == "/S")
+            want = !on;
+        if (want != on) {
+            on = want;
+            Colour modeColour = z.panes.colours.file(z.settings.mode);
+            z.highlightColour = on ? brighten(modeColour, kHighlightPercent) : modeColour;
+            z.ui->setModeButtonColour(kAutofocusCommand, z.highlightColour);
+        }
+        return on ? "1" : "0";
     });
 
     // hibernate -> "" : asks the system to hibernate

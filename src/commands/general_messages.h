@@ -26,6 +26,10 @@ inline constexpr std::string_view kAutofocusHelp =
     "# /S - Switch On/Off\r\n"
     "# Returns '1' or '0'\r\n";
 
+inline constexpr std::string_view kAutofocusCommand = "do_mouse_autofocus";
+// A mode button in its "on" state: the mode's colour brightened to this many per cent.
+inline constexpr int kHighlightPercent = 160;
+
 // do_run
 inline constexpr std::string_view kExecuteTitle = "Execute?";
 inline constexpr std::string_view kRunFailed = "Some kind of error. Really sorry. Really.";

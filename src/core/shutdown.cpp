@@ -2,6 +2,7 @@
 
 #include "core/settings_file.h"
 #include "core/zerin.h"
+#include "panes/folder_size_database.h"
 #include "script/variable_commands.h"
 
 namespace zerin {
@@ -15,7 +16,7 @@ bool closeRequested(Zerin& zerin, std::string_view windowTitle, const ShutdownSt
         // which the settings file then carries.
         publicSave(zerin);
         do_default_save(zerin);
-        if (steps.saveFolderSizeDatabase) steps.saveFolderSizeDatabase();
+        saveFolderSizeDatabase(zerin);
     }
     if (steps.unloadMenus) steps.unloadMenus();
     return true;

@@ -13,8 +13,6 @@ inline constexpr std::string_view kExitQuestion = "Exiting Zerin\r\n\r\nSave set
 }
 
 struct ShutdownSteps {
-    // The folder-size database (Zerin_Cache.ini), written after Zerin.ini.
-    std::function<void()> saveFolderSizeDatabase;
     // Unloads the pop-up menu window and the script menu window when they are loaded.
     std::function<void()> unloadMenus;
 };

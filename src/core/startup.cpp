@@ -5,13 +5,14 @@
 
 #include "core/settings_file.h"
 #include "core/zerin.h"
+#include "panes/folder_size_database.h"
+#include "panes/pane_refresh.h"
 #include "script/vocabulary.h"
 
 namespace zerin {
 
 namespace {
 
-constexpr int kDoListUpdate = 24;
 constexpr int kDoVlcWallpaper = 34;
 constexpr int kDoMouseAutofocus = 54;
 
@@ -98,21 +99,18 @@ StartupOutcome runStartup(Zerin& zerin, const std::optional<CommandLine>& comman
     if (s.mouseAutofocus) step("do_mouse_autofocus", [&] { callIfRegistered(zerin, kDoMouseAutofocus, ""); });
 
     step.hook("parent buttons", steps.sizeParentButtonFonts);
-    step.hook("drives", steps.readDrives);
+    step("drives", [&] { zerin.panes.drives.refresh(*zerin.fileSystem); });
     step.hook("right bar", steps.buildRightBar);
     step.hook("mixer", steps.openMixer);
     step.hook("columns", steps.setUpColumns);
     step.hook("font size", steps.applyFontSize);
     step.hook("show", steps.showWindow);
     step("events", [&] { zerin.platform.pump.processEvents(); });
-    step.hook("folder sizes", steps.loadFolderSizeDatabase);
+    step("folder sizes", [&] { loadFolderSizeDatabase(zerin); });
     step.hook("icons", steps.setListIconMode);
-    for (int list = 0; list <= 1; ++list) {
-        step("do_list_update", [&] {
-            if (steps.fillList) steps.fillList(list);
-            else callIfRegistered(zerin, kDoListUpdate, std::to_string(list));
-        });
-    }
+    // The panes' paths are left_path and right_path from the settings file.
+    step("do_list_update 0", [&] { listUpdate(zerin, 0); });
+    step("do_list_update 1", [&] { listUpdate(zerin, 1); });
     step.hook("resize", steps.resize);
     step("events", [&] { zerin.platform.pump.processEvents(); });
     step.hook("tab stops", steps.setCodeEditorTabWidth);

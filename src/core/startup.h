@@ -1,6 +1,7 @@
 // Start-up: the order in which Zerin builds its state, and the command-line run that
-// ends the program before any window exists. Most steps belong to other modules; the
-// front-end fills StartupSteps with them, and a step nobody has filled is skipped.
+// ends the program before any window exists. The steps of the logic (settings, drives,
+// folder-size database, pane listings) are called directly; the window's own steps come
+// from the front-end through StartupSteps, and a step nobody has filled is skipped.
 #pragma once
 
 #include <functional>
@@ -21,16 +22,12 @@ struct StartupSteps {
     // Text insert mode on, size format 1, the colour table, the main window's key table.
     std::function<void()> assignFixedTables;
     std::function<void()> sizeParentButtonFonts;
-    std::function<void()> readDrives;
     std::function<void()> buildRightBar;           // "Stop" button and the barmenu commands
     std::function<void()> openMixer;
     std::function<void()> setUpColumns;            // column captions and pane backgrounds
     std::function<void()> applyFontSize;
     std::function<void()> showWindow;
-    std::function<void()> loadFolderSizeDatabase;
     std::function<void()> setListIconMode;
-    // do_list_update for list 0, then list 1. Unset: the command itself, once registered.
-    std::function<void(int list)> fillList;
     std::function<void()> resize;                  // builds the bars and the work area
     std::function<void()> setCodeEditorTabWidth;   // one tab stop of 20 dialog units
 };

@@ -75,7 +75,7 @@ public:
     // ("Paths:" + tag, "Drives", a folder path, "ModeCommand:" + script).
     ModeBars bars;
     std::string dragText;
-    // The background of a mode button that shows an "on" state.
+    // The background of a mode command button that shows an "on" state (0x00BBGGRR).
     Colour highlightColour = 0xC0C0C0;
 
     UiHost defaultUi;

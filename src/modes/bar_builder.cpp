@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "core/colours.h"
 #include "core/text.h"
 #include "core/zerin.h"
 #include "modes/mode_messages.h"
@@ -161,7 +162,7 @@ bool BarBuilder::legacyToggleOn(std::string_view script) const {
 
 void BarBuilder::addLegacy(const ModeGroup& group, int& number, int& x, int& y, int row) {
     CommandBar& bar = m_zerin.bars.top;
-    const Colour colour = modeColour(m_zerin.settings.mode);
+    const Colour colour = m_zerin.panes.colours.file(m_zerin.settings.mode);
     for (const LegacyCommand& cmd : group.legacy) {
         std::string t = text::lower(cmd.script);
         if (t == "dummy") continue;
@@ -202,7 +203,8 @@ void BarBuilder::addLegacy(const ModeGroup& group, int& number, int& x, int& y, 
             e.caption = "!" + cmd.name;
             e.tooltip = headerValue("help", cmd.script);
             m_progress = std::string(modemsg::kLoadState);
-            if (legacyToggleOn(cmd.script)) e.colour = m_zerin.highlightColour;
+            // The highlight of an "on" state: the mode's colour brightened to 160 per cent.
+            if (legacyToggleOn(cmd.script)) e.colour = brighten(colour, 160);
             e.width = captionWidth(e.caption) + kCaptionMargin;
         }
         bar.element(++number) = e;

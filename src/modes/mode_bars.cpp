@@ -1,5 +1,6 @@
 #include "modes/mode_bars.h"
 
+#include "core/text.h"
 #include "modes/mode_messages.h"
 
 namespace zerin {
@@ -31,6 +32,21 @@ void ModeBars::setRunningButtonCaption(std::string caption) {
     if (!b) return;
     b->caption = std::move(caption);
     (running->bar == BarId::Top ? top : right).changed();
+}
+
+void ModeBars::colourCommandButtons(std::string_view command, Colour colour) {
+    std::string wanted = text::lower(text::trim(command));
+    bool any = false;
+    for (int i = 1; i <= top.lastInUse(); ++i) {
+        BarElement* b = top.find(i);
+        if (!b || b->kind != BarElementKind::Button) continue;
+        std::string script = text::lower(text::trim(b->script));
+        if (script == wanted || script.starts_with(wanted + " ")) {
+            b->colour = colour & 0xFFFFFF;
+            any = true;
+        }
+    }
+    if (any) top.changed();
 }
 
 }  // namespace zerin

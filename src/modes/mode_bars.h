@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "modes/command_bar.h"
 #include "platform/keys.h"
@@ -31,6 +32,9 @@ public:
     // button.color: the running command button's background (colours below 0 are ignored).
     void colourRunningButton(long long colour);
     void setRunningButtonCaption(std::string caption);
+    // The top-bar buttons whose command is `command` (the whole script text, or its first
+    // word, as in "do_mouse_autofocus /s") take this background.
+    void colourCommandButtons(std::string_view command, Colour colour);
 
     // Mouse and drag state of the bars.
     int mouseDown = 0;

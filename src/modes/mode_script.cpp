@@ -83,10 +83,4 @@ std::string currentModeLocation(const Zerin& zerin) {
     return {};
 }
 
-Colour modeColour(int mode) {
-    static constexpr Colour kTable[4] = {0x11cccc, 0x66ee66, 0xf09090, 0xc0c0c0};
-    if (mode < 1 || mode > 4) return kTable[3];
-    return kTable[mode - 1];
-}
-
 }  // namespace zerin

@@ -39,7 +39,4 @@ std::optional<Colour> headerColour(std::string_view script);
 // else the location key of mode group `mode`.
 std::string currentModeLocation(const Zerin& zerin);
 
-// Entry n (1 to 4) of the colour table; other modes use the last entry.
-Colour modeColour(int mode);
-
 }  // namespace zerin

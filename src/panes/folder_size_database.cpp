@@ -1,6 +1,8 @@
 #include "panes/folder_size_database.h"
 
 #include <cstdint>
+#include <cstring>
+#include <memory>
 
 #include "core/text.h"
 #include "core/zerin.h"
@@ -66,12 +68,12 @@ void appendUtf16le(std::string& out, std::string_view s) {
     out.resize(static_cast<std::size_t>(o - out.data()));
 }
 
-std::string utf16leToUtf8(std::string_view bytes) {
-    std::string out;
-    out.resize(bytes.size() / 2 * 3);  // one unit gives at most three bytes
-    char* o = out.data();
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+void appendUtf8FromUtf16le(std::string& out, std::string_view bytes) {
+    const std::size_t start = out.size();
     const std::size_t units = bytes.size() / 2;
+    out.resize(start + units * 3);  // one unit gives at most three bytes
+    char* o = out.data() + start;
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     for (std::size_t i = 0; i < units; ++i) {
         std::uint32_t cp = p[2 * i] | (static_cast<std::uint32_t>(p[2 * i + 1]) << 8);
         if (cp < 0x80) {
@@ -104,30 +106,145 @@ std::string utf16leToUtf8(std::string_view bytes) {
         }
     }
     out.resize(static_cast<std::size_t>(o - out.data()));
+}
+
+namespace {
+
+constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+
+// Writes bytes as UTF-16 LE units while they are ASCII; returns how many it took.
+// (Byte order: the output is built in a 64-bit word, which is little-endian here.)
+std::size_t widenAscii(const char* in, std::size_t n, char* out) {
+    std::size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        std::uint64_t w;
+        std::memcpy(&w, in + i, 8);
+        if (w & kHighBits) break;
+        for (int half = 0; half < 2; ++half) {
+            std::uint64_t x = half == 0 ? (w & 0xFFFFFFFFULL) : (w >> 32);
+            x = (x | (x << 16)) & 0x0000FFFF0000FFFFULL;
+            x = (x | (x << 8)) & 0x00FF00FF00FF00FFULL;
+            std::memcpy(out + 2 * i + 8 * half, &x, 8);
+        }
+    }
+    for (; i < n && static_cast<unsigned char>(in[i]) < 0x80; ++i) {
+        out[2 * i] = in[i];
+        out[2 * i + 1] = 0;
+    }
+    return i;
+}
+
+// Narrows UTF-16 LE units to bytes while they are ASCII and not a line feed; returns how
+// many units it took.
+std::size_t narrowAscii(const unsigned char* in, std::size_t units, char* out) {
+    std::size_t i = 0;
+    for (; i + 4 <= units; i += 4) {
+        std::uint64_t w;
+        std::memcpy(&w, in + 2 * i, 8);
+        if (w & 0xFF80FF80FF80FF80ULL) break;
+        const std::uint64_t v = w ^ 0x000A000A000A000AULL;  // a line feed becomes a zero unit
+        if ((v - 0x0001000100010001ULL) & ~v & 0x8000800080008000ULL) break;
+        std::uint64_t x = w & 0x00FF00FF00FF00FFULL;
+        x = (x | (x >> 8)) & 0x0000FFFF0000FFFFULL;
+        x = (x | (x >> 16)) & 0xFFFFFFFFULL;
+        const std::uint32_t four = static_cast<std::uint32_t>(x);
+        std::memcpy(out + i, &four, 4);
+    }
+    for (; i < units && in[2 * i + 1] == 0 && in[2 * i] < 0x80 && in[2 * i] != '\n'; ++i) out[i] = static_cast<char>(in[2 * i]);
+    return i;
+}
+
+}  // namespace
+
+std::string utf16leToUtf8(std::string_view bytes) {
+    std::string out;
+    appendUtf8FromUtf16le(out, bytes);
     return out;
 }
 
-std::string encodeFolderSizeDatabase(const ListingCache& cache) {
-    std::string out;
-    std::size_t estimate = 2;
-    for (const auto& [key, text] : cache.entries()) estimate += (text.size() + 8) * 2;
-    out.reserve(estimate);
-    out.append(kBom, 2);
-    for (const auto& [key, text] : cache.entries()) {
-        appendUtf16le(out, "CL:");
-        appendUtf16le(out, text);
-        appendUtf16le(out, text::kCrLf);
+namespace {
+
+// Collects UTF-16 output in a reused buffer and hands it to the sink in large pieces, so
+// that saving never holds the whole file in memory.
+class Utf16Writer {
+public:
+    explicit Utf16Writer(FileSink& sink) : m_sink(sink) { m_buffer.resize(kChunk); }
+
+    void append(std::string_view utf8) {
+        if (!m_ok) return;
+        if (m_used + utf8.size() * 2 > m_buffer.size()) {
+            flush();
+            if (utf8.size() * 2 > m_buffer.size()) m_buffer.resize(utf8.size() * 2);
+        }
+        // The ASCII text of listings is widened eight bytes at a time; the rest of a text
+        // from its first other byte goes through the full conversion.
+        char* o = m_buffer.data() + m_used;
+        const std::size_t done = widenAscii(utf8.data(), utf8.size(), o);
+        m_used += done * 2;
+        if (done == utf8.size()) return;
+        m_scratch.clear();
+        appendUtf16le(m_scratch, utf8.substr(done));
+        std::memcpy(m_buffer.data() + m_used, m_scratch.data(), m_scratch.size());
+        m_used += m_scratch.size();
     }
-    return out;
+
+    bool finish() {
+        flush();
+        return m_ok;
+    }
+
+private:
+    static constexpr std::size_t kChunk = 1 << 20;
+
+    void flush() {
+        if (m_used > 0 && m_ok) m_ok = m_sink.write(std::string_view(m_buffer.data(), m_used));
+        m_used = 0;
+    }
+
+    FileSink& m_sink;
+    std::string m_buffer;
+    std::string m_scratch;
+    std::size_t m_used = 0;
+    bool m_ok = true;
+};
+
+class StringSink : public FileSink {
+public:
+    bool write(std::string_view bytes) override {
+        text.append(bytes);
+        return true;
+    }
+    std::string text;
+};
+
+bool writeDatabase(const ListingCache& cache, FileSink& sink) {
+    if (!sink.write(std::string_view(kBom, 2))) return false;
+    Utf16Writer writer(sink);
+    for (const auto& [key, text] : cache.entries()) {
+        writer.append("CL:");
+        writer.append(text);
+        writer.append(text::kCrLf);
+    }
+    return writer.finish();
+}
+
+}  // namespace
+
+std::string encodeFolderSizeDatabase(const ListingCache& cache) {
+    StringSink sink;
+    writeDatabase(cache, sink);
+    return std::move(sink.text);
 }
 
 std::size_t decodeFolderSizeDatabase(std::string_view bytes, ListingCache& cache) {
     if (bytes.starts_with(std::string_view(kBom, 2))) bytes.remove_prefix(2);
-    const std::string all = utf16leToUtf8(bytes);
-    std::string_view rest = all;
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const std::size_t units = bytes.size() / 2;
 
-    std::string_view key;
-    std::string body;
+    std::string key;
+    std::string body;  // reused: lines are decoded straight onto its end
+    constexpr std::size_t kLineChunk = 4096;
+    const auto scratch = std::make_unique<char[]>(kLineChunk);
     std::size_t added = 0;
     auto flush = [&] {
         // A record with no body (an empty folder) is not loaded; lines before the first
@@ -136,37 +253,49 @@ std::size_t decodeFolderSizeDatabase(std::string_view bytes, ListingCache& cache
             std::string value;
             value.reserve(key.size() + 2 + body.size());
             value.append(key).append(text::kCrLf).append(body);
-            if (cache.add(std::string(key), std::move(value))) ++added;
+            if (cache.add(key, std::move(value))) ++added;
         }
         body.clear();
     };
-    while (!rest.empty()) {
-        auto end = rest.find('\n');
-        std::string_view line = rest.substr(0, end);
-        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
-        if (line.ends_with('\r')) line.remove_suffix(1);
+    for (std::size_t i = 0; i < units;) {
+        const std::size_t mark = body.size();
+        // Most lines are ASCII: narrow them in place; a line with other characters is
+        // finished by the full conversion.
+        const std::size_t chunk = std::min<std::size_t>(units - i, kLineChunk);
+        const std::size_t taken = narrowAscii(p + 2 * i, chunk, scratch.get());
+        body.append(scratch.get(), taken);
+        std::size_t end = i + taken;
+        while (end < units && !(p[2 * end] == '\n' && p[2 * end + 1] == 0)) ++end;
+        if (end > i + taken) appendUtf8FromUtf16le(body, bytes.substr(2 * (i + taken), 2 * (end - i - taken)));
+        i = end + 1;
+        if (body.size() > mark && body.back() == '\r') body.pop_back();
+        const std::string_view line = std::string_view(body).substr(mark);
         if (line.empty()) continue;
         if (line.size() >= 3 && (line[0] == 'C' || line[0] == 'c') && (line[1] == 'L' || line[1] == 'l') &&
             line[2] == ':') {
+            std::string next(line.substr(3));
+            body.resize(mark);
             flush();
-            key = line.substr(3);
+            key = std::move(next);
             continue;
         }
-        body.append(line).append(text::kCrLf);
+        body.append(text::kCrLf);
     }
     flush();
     return added;
 }
 
 std::size_t loadFolderSizeDatabase(Zerin& zerin) {
-    std::string bytes;
-    if (!zerin.fileSystem->readFile(databasePath(zerin), bytes)) return 0;
-    return decodeFolderSizeDatabase(bytes, zerin.panes.cache);
+    std::size_t added = 0;
+    zerin.fileSystem->withFileBytes(databasePath(zerin), [&](std::string_view bytes) {
+        added = decodeFolderSizeDatabase(bytes, zerin.panes.cache);
+    });
+    return added;
 }
 
 bool saveFolderSizeDatabase(Zerin& zerin) {
-    const std::string bytes = encodeFolderSizeDatabase(zerin.panes.cache);
-    if (!zerin.fileSystem->writeFileAtomic(databasePath(zerin), bytes)) {
+    const ListingCache& cache = zerin.panes.cache;
+    if (!zerin.fileSystem->writeFileAtomic(databasePath(zerin), [&cache](FileSink& sink) { return writeDatabase(cache, sink); })) {
         zerin.platform.dialogs.messageBox(paneMessage::kCacheWriteError, "", MsgButtons::Ok);
         return false;
     }

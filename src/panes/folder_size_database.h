@@ -27,5 +27,6 @@ std::size_t decodeFolderSizeDatabase(std::string_view bytes, ListingCache& cache
 // UTF-8 <-> UTF-16 LE (no byte-order mark); invalid sequences become U+FFFD.
 void appendUtf16le(std::string& out, std::string_view utf8);
 std::string utf16leToUtf8(std::string_view bytes);
+void appendUtf8FromUtf16le(std::string& out, std::string_view bytes);
 
 }  // namespace zerin

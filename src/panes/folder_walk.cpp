@@ -11,9 +11,9 @@ namespace zerin {
 
 namespace {
 // Events are pumped at least this often while a walk runs.
-constexpr auto kPumpInterval = std::chrono::milliseconds(20);
+constexpr auto kPumpInterval = std::chrono::milliseconds(10);
 // The path box shows fresh counts this often.
-constexpr int kProgressEveryPumps = 5;
+constexpr int kProgressEveryPumps = 10;
 }  // namespace
 
 int walkThreads() { return std::thread::hardware_concurrency() >= 2 ? 2 : 1; }

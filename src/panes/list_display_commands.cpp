@@ -1,6 +1,9 @@
 // How the panes present their items: column headers, column autosize, icon size.
+#include "core/colours.h"
 #include "core/text.h"
 #include "core/zerin.h"
+#include "modes/bar_builder.h"
+#include "modes/mode_script.h"
 #include "panes/pane_commands.h"
 #include "panes/pane_refresh.h"
 #include "panes/pane_roles.h"
@@ -20,7 +23,8 @@ void registerListDisplayCommands(Zerin& zerin) {
         else if (arg == "/S")
             mode = static_cast<std::int16_t>(mode >= 2 ? 0 : mode + 1);
         applyColumnHeaders(zerin);
-        if (zerin.panes.onDisplayCommand) zerin.panes.onDisplayCommand(31);
+        // A button made from this command shows the new state.
+        BarBuilder(zerin).ModeCommandsLoad();
         return std::to_string(mode);
     });
 
@@ -30,7 +34,10 @@ void registerListDisplayCommands(Zerin& zerin) {
         const std::string arg = text::upper(c.arg);
         if (arg == "0" || arg == "1" || arg == "/S") {
             on = arg == "/S" ? !on : arg == "1";
-            if (zerin.panes.onDisplayCommand) zerin.panes.onDisplayCommand(32);
+            const Colour modeColourNow = zerin.panes.colours.file(zerin.settings.mode);
+            zerin.highlightColour = on ? brighten(modeColourNow, 160) : modeColourNow;
+            // The rebuilt bar gives the do_column_autosize button the highlight colour.
+            BarBuilder(zerin).ModeCommandsLoad();
         }
         return std::string(on ? "1" : "0");
     });

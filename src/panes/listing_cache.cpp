@@ -8,10 +8,12 @@ const std::string* ListingCache::find(std::string_view key) const {
 }
 
 bool ListingCache::add(std::string key, std::string text) {
-    if (m_index.find(key) != m_index.end()) return false;
-    m_entries.emplace_back(key, std::move(text));
-    m_index.emplace(std::move(key), std::prev(m_entries.end()));
-    return true;
+    // One lookup: the entry goes in first and comes out again when the key was taken.
+    m_entries.emplace_back(std::move(key), std::move(text));
+    auto last = std::prev(m_entries.end());
+    if (m_index.emplace(std::string_view(last->first), last).second) return true;
+    m_entries.pop_back();
+    return false;
 }
 
 void ListingCache::put(std::string key, std::string text) {
@@ -26,8 +28,9 @@ void ListingCache::put(std::string key, std::string text) {
 bool ListingCache::remove(std::string_view key) {
     auto it = m_index.find(key);
     if (it == m_index.end()) return false;
-    m_entries.erase(it->second);
-    m_index.erase(it);
+    auto entry = it->second;
+    m_index.erase(it);  // before the node that holds the key's text goes
+    m_entries.erase(entry);
     return true;
 }
 
@@ -39,6 +42,8 @@ void ListingCache::clear() {
 std::size_t ListingCache::textBytes() const {
     std::size_t total = 0;
     for (const auto& [key, text] : m_entries) total += key.capacity() + text.capacity();
+    total += m_entries.size() * (sizeof(Entry) + 2 * sizeof(void*));
+    total += m_index.size() * (sizeof(std::string_view) + 3 * sizeof(void*)) + m_index.bucket_count() * sizeof(void*);
     return total;
 }
 

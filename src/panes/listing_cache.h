@@ -30,12 +30,10 @@ public:
     std::size_t textBytes() const;
 
 private:
-    struct Hash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
-    };
     std::list<Entry> m_entries;
-    std::unordered_map<std::string, std::list<Entry>::iterator, Hash, std::equal_to<>> m_index;
+    // Keys are views of the keys in m_entries: list nodes never move, so each key is
+    // stored once.
+    std::unordered_map<std::string_view, std::list<Entry>::iterator> m_index;
 };
 
 }  // namespace zerin

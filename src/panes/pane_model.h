@@ -82,9 +82,6 @@ public:
     DriveTable drives;
     // The editor's list of loaded text files, shown by a "Text List" pane.
     std::vector<std::string> textList;
-    // Called after do_column_headers (31) or a change of do_column_autosize (32), so that
-    // the mode buttons can show the new state (the mode-button module sets it).
-    std::function<void(int command)> onDisplayCommand;
 
 private:
     static std::size_t slot(int pane) { return validPane(pane) ? static_cast<std::size_t>(pane) : 0; }

@@ -5,7 +5,9 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zerin {
@@ -36,6 +38,13 @@ struct VolumeSpace {
     std::uint64_t freeBytes = 0;
 };
 
+// Receives the pieces of a file being written; false when a write failed.
+class FileSink {
+public:
+    virtual ~FileSink() = default;
+    virtual bool write(std::string_view bytes) = 0;
+};
+
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
@@ -51,9 +60,15 @@ public:
                                                   int threads) = 0;
 
     virtual bool readFile(const std::string& path, std::string& out) = 0;
-    // Writes a temporary file beside `path`, flushes it to disk and renames it over `path`,
-    // so that a failed write leaves the old file as it was.
-    virtual bool writeFileAtomic(const std::string& path, const std::string& data) = 0;
+    // Hands the whole file to `use` without copying it (mapped); false when it cannot be read.
+    virtual bool withFileBytes(const std::string& path, const std::function<void(std::string_view)>& use) = 0;
+    // Writes a temporary file beside `path` with what `produce` gives the sink, flushes it
+    // to disk and renames it over `path`, so that a failed write leaves the old file as it
+    // was. `produce` returns false to give up.
+    virtual bool writeFileAtomic(const std::string& path, const std::function<bool(FileSink&)>& produce) = 0;
+    bool writeFileAtomic(const std::string& path, std::string_view data) {
+        return writeFileAtomic(path, [data](FileSink& sink) { return sink.write(data); });
+    }
 
     virtual std::vector<MountEntry> mounts() = 0;
     // The label of a block device (from the system's label links), or "".

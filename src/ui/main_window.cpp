@@ -224,6 +224,10 @@ bool MainWindow::showTitleBar(bool show) {
 
 bool MainWindow::titleBarShown() const { return !(windowFlags() & Qt::FramelessWindowHint); }
 
+void MainWindow::setModeButtonColour(std::string_view command, std::uint32_t colour) {
+    m_zerin.bars.colourCommandButtons(command, colour);
+}
+
 void MainWindow::saveAndQuit() {
     m_zerin.dispatcher.call("do_default_save");
     close();

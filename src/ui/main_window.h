@@ -60,6 +60,7 @@ public:
     void refreshLayout() override { runResize(); }
     bool showTitleBar(bool show) override;
     bool titleBarShown() const override;
+    void setModeButtonColour(std::string_view command, std::uint32_t colour) override;
 
     WorkArea* workArea() const { return m_workArea; }
     TopBar* topBar() const { return m_topBar; }

@@ -5,10 +5,10 @@
 
 #include "core/zerin.h"
 #include "platform/file_icons.h"
-#include "ui/ui_style.h"
 
 namespace zerin::ui {
 
+QColor toQColor(unsigned colour) { return QColor(colour & 0xff, (colour >> 8) & 0xff, (colour >> 16) & 0xff); }
 
 PaneItemModel::PaneItemModel(Zerin& zerin, int pane, QObject* parent)
     : QAbstractTableModel(parent), m_zerin(zerin), m_pane(pane) {

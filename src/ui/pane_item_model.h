@@ -39,5 +39,7 @@ private:
     mutable QHash<int, QIcon> m_icons;
 };
 
+// 0x00BBGGRR -> QColor
+QColor toQColor(unsigned colour);
 
 }  // namespace zerin::ui

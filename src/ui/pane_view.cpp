@@ -1,5 +1,4 @@
 #include "ui/pane_view.h"
-#include "ui/ui_style.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -152,6 +151,7 @@ void PaneView::takeSelection() {
     for (auto& item : items) item.selected = false;
     for (const QModelIndex& index : m_lvwList->selectionModel()->selectedRows())
         if (index.row() < static_cast<int>(items.size())) items[static_cast<std::size_t>(index.row())].selected = true;
+    emit selectionChanged(m_pane);
 }
 
 bool PaneView::eventFilter(QObject* watched, QEvent* event) {

@@ -29,8 +29,12 @@ public:
     QPushButton* cmdParent() const { return m_cmdParent; }
     QTreeView* lvwList() const { return m_lvwList; }
     PaneItemModel* itemModel() const { return m_model; }
+    // Shows the path box, parent button and columns as the model has them now.
+    void refreshPath() { showControls(); }
 
 signals:
+    // The user changed the selection of the list.
+    void selectionChanged(int pane);
     void parentClicked(int pane);
     void itemActivated(int pane, int row);
     // Enter in the path box.

@@ -10,7 +10,7 @@ class Zerin;
 
 namespace zerin::ui {
 
-class PanePlaceholder;
+class PaneView;
 class ToolTips;
 
 class PanesRegion : public QWidget {
@@ -18,7 +18,7 @@ class PanesRegion : public QWidget {
 public:
     PanesRegion(Zerin& zerin, ToolTips& tips, QWidget* parent = nullptr);
 
-    PanePlaceholder* pane(int index) const { return m_panes[index == 1 ? 1 : 0]; }
+    PaneView* pane(int index) const { return m_panes[index == 1 ? 1 : 0]; }
     void focusList(int pane);
     void focusSourceParentOrList();
     // Shows both panes' current paths.
@@ -29,7 +29,7 @@ signals:
 
 private:
     Zerin& m_zerin;
-    std::array<PanePlaceholder*, 2> m_panes{};
+    std::array<PaneView*, 2> m_panes{};
 };
 
 }  // namespace zerin::ui

@@ -30,23 +30,32 @@ std::string toModel(const QString& q) {
 
 }  // namespace
 
+// One character of the model text at byte i: how many bytes it takes and how many
+// positions it takes in the view (CR LF is one line break; beyond the BMP, two units).
+static void stepChar(const std::string& text, std::size_t i, std::size_t& bytes, int& units) {
+    auto c = static_cast<unsigned char>(text[i]);
+    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+        bytes = 2;
+        units = 1;
+    } else if (c < 0x80) {
+        bytes = 1;
+        units = 1;
+    } else {
+        bytes = (c & 0xF0) == 0xF0 ? 4 : (c & 0xE0) == 0xE0 ? 3 : (c & 0xC0) == 0xC0 ? 2 : 1;
+        units = bytes == 4 ? 2 : 1;
+    }
+}
+
 int TextBoxView::viewPosition(const std::string& text, std::size_t byteOffset) {
     int pos = 0;
     std::size_t i = 0;
     byteOffset = std::min(byteOffset, text.size());
     while (i < byteOffset) {
-        auto c = static_cast<unsigned char>(text[i]);
-        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            i += 2;
-            pos += 1;
-        } else if (c < 0x80) {
-            i += 1;
-            pos += 1;
-        } else {
-            std::size_t len = (c & 0xF0) == 0xF0 ? 4 : (c & 0xE0) == 0xE0 ? 3 : (c & 0xC0) == 0xC0 ? 2 : 1;
-            i += len;
-            pos += len == 4 ? 2 : 1;
-        }
+        std::size_t bytes;
+        int units;
+        stepChar(text, i, bytes, units);
+        i += bytes;
+        pos += units;
     }
     return pos;
 }
@@ -55,18 +64,11 @@ std::size_t TextBoxView::modelOffset(const std::string& text, int viewPos) {
     int pos = 0;
     std::size_t i = 0;
     while (i < text.size() && pos < viewPos) {
-        auto c = static_cast<unsigned char>(text[i]);
-        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            i += 2;
-            pos += 1;
-        } else if (c < 0x80) {
-            i += 1;
-            pos += 1;
-        } else {
-            std::size_t len = (c & 0xF0) == 0xF0 ? 4 : (c & 0xE0) == 0xE0 ? 3 : (c & 0xC0) == 0xC0 ? 2 : 1;
-            i += len;
-            pos += len == 4 ? 2 : 1;
-        }
+        std::size_t bytes;
+        int units;
+        stepChar(text, i, bytes, units);
+        i += bytes;
+        pos += units;
     }
     return std::min(i, text.size());
 }

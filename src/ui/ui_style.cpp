@@ -5,9 +5,9 @@
 #include <QPalette>
 #include <QWidget>
 
-namespace zerin::ui {
+#include "ui/pane_item_model.h"  // toQColor
 
-QColor toQColor(Colour c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
+namespace zerin::ui {
 
 QColor textColourOn(const QColor& bg) {
     double luminance = 0.299 * bg.red() + 0.587 * bg.green() + 0.114 * bg.blue();

@@ -11,7 +11,6 @@ class QWidget;
 
 namespace zerin::ui {
 
-QColor toQColor(Colour colour);
 // Dark text on light buttons, light text on dark ones.
 QColor textColourOn(const QColor& background);
 // The style sheet of a command button with this background.

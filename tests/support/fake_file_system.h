@@ -24,10 +24,11 @@ public:
         return true;
     }
     std::vector<std::string> opticalDrives() override { return optical; }
-    bool writeFileAtomic(const std::string& path, const std::string& data) override {
+    bool writeFileAtomic(const std::string& path, const std::function<bool(FileSink&)>& produce) override {
         ++writes;
-        return failWrites ? false : PosixFileSystem::writeFileAtomic(path, data);
+        return failWrites ? false : PosixFileSystem::writeFileAtomic(path, produce);
     }
+    using PosixFileSystem::writeFileAtomic;
 
     std::vector<MountEntry> mountTable;
     std::map<std::string, std::string> labels;

@@ -12,7 +12,6 @@
 #include "temp_folder.h"
 #include "ui/pane_item_model.h"
 #include "ui/pane_view.h"
-#include "ui/ui_style.h"
 
 using namespace zerin;
 

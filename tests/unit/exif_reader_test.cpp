@@ -3,7 +3,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/zerin.h"
 #include "fake_platform.h"
+#include "temp_dir.h"
 #include "media/exif_reader.h"
 
 using namespace zerin;
@@ -276,4 +278,29 @@ TEST_F(ExifReaderTest, FilesAndTheCannotLoadBox) {
     EXPECT_TRUE(q.Load(txt));
     EXPECT_FALSE(ExifReader(fp.dialogs).Load());
     std::filesystem::remove_all(dir);
+}
+
+TEST(PhotoDate, DateTakenAsYearMonthDay) {
+    test::FakePlatform fp;
+    Zerin z(fp.platform);
+    registerAllCommands(z);
+    z.settings.textLog = true;
+    test::TempDir dir;
+    auto save = [&](const std::string& name, const Bytes& b) {
+        dir.write(name, std::string_view(reinterpret_cast<const char*>(b.data()), b.size()));
+        return (dir / name).string();
+    };
+    EXPECT_EQ(z.dispatcher.call("do_photo_date " + save("le.jpg", photo(true))), "2024-05-17");
+    EXPECT_EQ(z.dispatcher.call("do_photo_date " + save("be.jpg", photo(false))), "2024-05-17");
+    EXPECT_EQ(z.dispatcher.call("do_photo_date"), "");
+    EXPECT_EQ(z.txtDebug.text(), "");
+
+    std::string xmp = save("xmp first.jpg", photo(true, true));
+    EXPECT_EQ(z.dispatcher.call("do_photo_date " + xmp), "");
+    EXPECT_EQ(z.txtDebug.text(), "Error in photo: " + xmp + "\r\n");
+    EXPECT_TRUE(fp.dialogs.shown.empty());
+
+    // A photo without the date tag loads and gives no date.
+    Tiff t(true);
+    EXPECT_EQ(z.dispatcher.call("do_photo_date " + save("nodate.jpg", singleIfdPhoto(t, {t.shortValue(0x0112, 1)}, 0))), "");
 }

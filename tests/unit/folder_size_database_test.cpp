@@ -85,6 +85,16 @@ TEST_F(FolderSizeDatabase, FailedWriteKeepsTheOldFileAndSaysSo) {
     EXPECT_EQ(fp.dialogs.shown.size(), 2u);
 }
 
+TEST(Utf16, LongAndMixedLinesSurviveTheFastPaths) {
+    ListingCache cache;
+    const std::string longName(5000, 'n');
+    const std::string text = "/p/\r\n1," + longName + "ü.txt\r\n2,abcdefghijklmnop\r\n3,äbcdefghijklmnöp\r\n";
+    cache.add("/p/", text);
+    ListingCache back;
+    ASSERT_EQ(decodeFolderSizeDatabase(encodeFolderSizeDatabase(cache), back), 1u);
+    EXPECT_EQ(*back.find("/p/"), text);
+}
+
 TEST(Utf16, SurrogatesAndInvalidBytes) {
     std::string out;
     appendUtf16le(out, "a\xF0\x9F\xA6\x90\xFF");

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "commands/general_messages.h"
+#include "core/colours.h"
 #include "core/zerin.h"
 #include "fake_platform.h"
 #include "temp_dir.h"
@@ -263,17 +264,44 @@ TEST_F(GeneralCommands, SmallSwitches) {
     EXPECT_EQ(debug(), std::string(gt::kHibernateRefused) + "refused by the fake\r\n");
 }
 
+TEST_F(GeneralCommands, MouseAutofocusSwitchesAndColoursItsButton) {
+    z.settings.mode = 2;  // mode colour 0x66ee66
+    EXPECT_EQ(call("do_mouse_autofocus /??"), gt::kAutofocusDescription);
+    EXPECT_EQ(call("do_mouse_autofocus /DESCRIPTION"), gt::kAutofocusDescription);
+    EXPECT_EQ(call("do_mouse_autofocus /?"), gt::kAutofocusHelp);
+    EXPECT_EQ(call("do_mouse_autofocus"), "0");
+    EXPECT_EQ(call("do_mouse_autofocus /s"), "0");
+    EXPECT_TRUE(ui.colouredCommand.empty());
+
+    EXPECT_EQ(call("do_mouse_autofocus /S"), "1");
+    EXPECT_TRUE(z.settings.mouseAutofocus);
+    EXPECT_EQ(ui.colouredCommand, "do_mouse_autofocus");
+    EXPECT_EQ(ui.colouredWith, brighten(0x66ee66, 160));
+    EXPECT_EQ(z.highlightColour, ui.colouredWith);
+
+    ui.colouredCommand.clear();
+    EXPECT_EQ(call("do_mouse_autofocus 1"), "1");  // no change, no colouring
+    EXPECT_TRUE(ui.colouredCommand.empty());
+    EXPECT_EQ(call("do_mouse_autofocus 0"), "0");
+    EXPECT_EQ(ui.colouredWith, 0x66ee66u);
+}
+
 TEST_F(GeneralCommands, ExecuteFindsStoredScriptsByLocationAndName) {
     EXPECT_EQ(call(R"(execute "Bar\NoSuch" a b)"), "");
     EXPECT_EQ(debug(), "can't execute. Script not found\r\nbar\\nosuch\r\n");
 
-    const std::string script = "#NAME=Greet\r\n#LOCATION=Tools\r\n? hello\r\n";
-    z.scripts.add("tools\\greet", script);
+    z.scripts.add("tools\\greet", "#NAME=Greet\r\n#LOCATION=Tools\r\n? hello [command]\r\nAPP.RETURN done\r\n");
     z.txtDebug.clear();
-    call(R"(execute  "tools\GREET"   world)");
-    // The script ran from its own buffer, compiled.
-    EXPECT_EQ(debug(), "hello\r\n");
-    EXPECT_NE(z.txtExec.text().find("10000012 hello"), std::string::npos);
+    EXPECT_EQ(call(R"(execute  "tools\GREET"   big world)"), "done");
+    EXPECT_EQ(debug(), "hello big world\r\n");
+}
+
+TEST_F(GeneralCommands, ExecuteInsideAnExecutedScriptLeavesTheOuterRunIntact) {
+    z.scripts.add("lib\\outer", "#NAME=outer\r\n#LOCATION=lib\r\n? one\r\nexecute lib\\inner\r\n? three\r\nAPP.RETURN outer\r\n");
+    z.scripts.add("lib\\inner", "#NAME=inner\r\n#LOCATION=lib\r\n? two\r\nAPP.RETURN inner\r\n");
+    EXPECT_EQ(call("execute lib\\outer"), "outer");
+    EXPECT_EQ(debug(), "one\r\ntwo\r\nthree\r\n");
+    EXPECT_EQ(z.general.executeDepth, 0);
 }
 
 TEST_F(GeneralCommands, SoundLoadAndPlay) {
@@ -313,6 +341,7 @@ TEST_F(GeneralCommands, HelpListsTheSummariesWithoutRunningAnything) {
     for (std::size_t start = 0, end; (end = debug().find("\r\n", start)) != std::string::npos; start = end + 2)
         if (debug().compare(start, 2, "# ") == 0) lines.push_back(debug().substr(start, end - start));
     ASSERT_EQ(lines.size(), 23u) << debug();
+    EXPECT_EQ(lines[6], "# DO_MOUSE_AUTOFOCUS        " + std::string(gt::kAutofocusDescription));
     EXPECT_EQ(lines[7], "# DO_QUERY_OKCANCEL         ");
     EXPECT_EQ(lines[8], "# DO_RUN                    ");
     EXPECT_EQ(lines[10], "# DO_RUNWAIT                ");

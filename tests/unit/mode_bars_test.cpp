@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/colours.h"
 #include "core/text.h"
 #include "core/zerin.h"
 #include "fake_platform.h"
@@ -11,6 +12,7 @@
 #include "modes/desktop_shortcut.h"
 #include "modes/mode_messages.h"
 #include "modes/mode_script.h"
+#include "script/value.h"
 
 using namespace zerin;
 
@@ -23,11 +25,13 @@ std::string script(const std::string& name, const std::string& location, const s
 struct BarsFixture : ::testing::Test {
     test::FakePlatform fp;
     Zerin z{fp.platform};
+    bool registered = (registerAllCommands(z), true);
     BarBuilder builder{z};
     CommandRunner runner{z};
 
     void SetUp() override {
         z.settings.fontSize = 10;  // fake metrics: 7 px a character, rows 16 + 5
+        z.settings.textLog = true;  // as start-up sets it: prints reach the debug pane
         z.modeGroups.add("Files", "files");
         z.modeGroups.add("Pictures", "pictures");
     }
@@ -111,9 +115,11 @@ TEST_F(BarsFixture, LoadSectionsRunFromTxtOnLoadOrAreRefusedWhileAScriptWaits) {
     store(script("One", "mode\\files\\menu", "function on.load\r\nbutton.color 255\r\nend function\r\n"));
     store(script("Two", "mode\\files\\menu"));
     builder.ModeCommandsLoad();
-    EXPECT_EQ(z.txtOnLoad.text(), "button.color 255\r\n");
+    // The load section ran as the button's own script: button.color coloured it.
     ASSERT_TRUE(z.bars.running);
     EXPECT_EQ(z.bars.running->index, 1);
+    EXPECT_EQ(z.bars.top.elements()[1].colour, 255u);
+    EXPECT_EQ(z.bars.top.elements()[2].colour, kDefaultButtonColour);
     EXPECT_TRUE(fp.dialogs.shown.empty());
 
     z.txtOnLoad.clear();
@@ -135,7 +141,6 @@ TEST_F(BarsFixture, LegacyCommandsMakeTheirElements) {
     ModeGroup* g = z.modeGroups.group(1);
     z.settings.columnHeaders = 2;
     z.settings.textLog = true;
-    z.highlightColour = 0x123456;
     for (auto [name, text] : std::vector<std::pair<std::string, std::string>>{
              {"Interval", "do_image_interval"}, {"Cols", "do_column_headers /s"}, {"", "dummy"},
              {"Log", "do_text_log"}, {"", "do_newline"}, {"Slider", "do_vlc_slider"},
@@ -148,9 +153,12 @@ TEST_F(BarsFixture, LegacyCommandsMakeTheirElements) {
     EXPECT_EQ(e[1].kind, BarElementKind::IntervalLabel);
     EXPECT_EQ(e[1].caption, "3");
     EXPECT_EQ(e[2].caption, "ColsOn");
-    EXPECT_EQ(e[2].colour, modeColour(1));
+    EXPECT_EQ(e[2].colour, 0x11ccccu);  // the first mode's colour
     EXPECT_EQ(e[3].caption, "!Log");
-    EXPECT_EQ(e[3].colour, 0x123456u);
+    EXPECT_EQ(e[3].colour, brighten(0x11cccc, 160));  // text log is on: highlighted
+    z.bars.colourCommandButtons("do_column_headers", 0x0000ff);
+    EXPECT_EQ(e[2].colour, 0x0000ffu);
+    EXPECT_EQ(e[3].colour, brighten(0x11cccc, 160));
     EXPECT_EQ(e[4].kind, BarElementKind::PositionSlider);
     EXPECT_EQ(e[4].x, 0);
     EXPECT_EQ(e[4].y, 21);
@@ -182,14 +190,15 @@ TEST_F(BarsFixture, TopClickRunsTheLinkedScriptUnlessRefused) {
     z.run.stopRequest = true;
     runner.clickTop(1);
     EXPECT_FALSE(z.run.stopRequest);
-    EXPECT_EQ(z.txtBackCode.text(), z.scripts.scripts()[1].text + "#NAME=lib\r\n#LOCATION=lib\r\n? linked\r\n");
+    // Its own text runs, then the linked script's.
+    EXPECT_EQ(z.txtDebug.text(), "Copy\r\nlinked\r\n");
     EXPECT_EQ(z.bars.running, (ButtonRef{BarId::Top, 1}));
 
-    z.txtBackCode.clear();
+    z.txtDebug.clear();
     z.run.waitingForInput = true;
     runner.clickTop(1);
     EXPECT_EQ(fp.dialogs.shown.back().text, modemsg::kWaitingForInput);
-    EXPECT_EQ(z.txtBackCode.text(), "");
+    EXPECT_EQ(z.txtDebug.text(), "");
 
     z.run.waitingForInput = false;
     int menus = 0;
@@ -197,20 +206,23 @@ TEST_F(BarsFixture, TopClickRunsTheLinkedScriptUnlessRefused) {
     fp.keys.down.insert(CommandRunner::kVkShift);
     runner.clickTop(1);
     EXPECT_EQ(menus, 1);
-    EXPECT_EQ(z.txtBackCode.text(), "");
+    EXPECT_EQ(z.txtDebug.text(), "");
 }
 
 TEST_F(BarsFixture, RightClickChangesTheSourcePathFirstAndButtonZeroRunsNothing) {
-    std::vector<std::string> calls;
-    z.dispatcher.registerHandler(54, [&](CommandCall&) { return std::string(); });
+    std::string pathWhenRefilled;
+    z.dispatcher.registerHandler(24, [&](CommandCall& c) {
+        pathWhenRefilled = z.panes.path(static_cast<int>(val(c.arg)));
+        return std::string();
+    });
     store(script("Data", "barmenu", "#path=/srv/data/\r\n"));
     builder.RefreshBar();
     runner.clickRight(0);
-    EXPECT_EQ(z.txtBackCode.text(), "");
+    EXPECT_EQ(z.txtDebug.text(), "");
     z.panes.setSourcePane(1);
     runner.clickRight(1);
-    EXPECT_EQ(z.panes.path(1), "/srv/data/");
-    EXPECT_EQ(z.txtBackCode.text(), z.scripts.scripts()[0].text);
+    EXPECT_EQ(pathWhenRefilled, "/srv/data/");
+    EXPECT_EQ(z.txtDebug.text(), "Data\r\n");
     EXPECT_EQ(z.bars.running, (ButtonRef{BarId::Right, 1}));
 }
 
@@ -223,7 +235,7 @@ TEST_F(BarsFixture, DraggingAButtonSetsTheDragTextOnlyOutsideItsRectangle) {
     EXPECT_EQ(z.dragText, "ModeCommand:" + z.scripts.scripts()[0].text);
     // The click that ends the drag runs nothing.
     runner.clickTop(1);
-    EXPECT_EQ(z.txtBackCode.text(), "");
+    EXPECT_EQ(z.txtDebug.text(), "");
     runner.topMouseUp(1, MouseButton::Left, 0);
     EXPECT_TRUE(z.bars.draggedScript.empty());
     EXPECT_EQ(CommandRunner::dragTextFor(0, "x"), "ModeCommand");

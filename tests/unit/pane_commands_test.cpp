@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "modes/mode_script.h"
 #include "pane_fixture.h"
 #include "panes/pane_colours.h"
 #include "panes/pane_refresh.h"
@@ -49,14 +50,14 @@ TEST_F(PaneCommands, ColumnHeadersSetCycleAndFollowTheFocus) {
 }
 
 TEST_F(PaneCommands, ColumnAutosizeSwitchesAndReportsTheState) {
-    int notified = 0;
-    z.panes.onDisplayCommand = [&](int command) { notified += command == 32; };
+    z.highlightColour = 0x123456;
     EXPECT_EQ(call("do_column_autosize abc"), "0");
-    EXPECT_EQ(notified, 0);
+    EXPECT_EQ(z.highlightColour, 0x123456u);  // nothing changed
     EXPECT_EQ(call("do_column_autosize /s"), "1");
+    EXPECT_EQ(z.highlightColour, brighten(z.panes.colours.file(z.settings.mode), 160));
     EXPECT_EQ(call("do_column_autosize /s"), "0");
+    EXPECT_EQ(z.highlightColour, z.panes.colours.file(z.settings.mode));
     EXPECT_EQ(call("do_column_autosize 1"), "1");
-    EXPECT_EQ(notified, 3);
     EXPECT_EQ(call("do_column_autosize"), "1");
 }
 

@@ -6,6 +6,8 @@
 #include "core/shutdown.h"
 #include "core/startup.h"
 #include "core/zerin.h"
+#include "panes/folder_size_database.h"
+#include "panes/listing_cache.h"
 #include "fake_platform.h"
 #include "temp_dir.h"
 
@@ -106,7 +108,14 @@ TEST_F(StartupTest, CommandLineFindsTheScriptInAnyCaseAndSkipsTheWindow) {
 }
 
 TEST_F(StartupTest, WindowStepsRunInOrderAfterTheFixedValues) {
-    dir.write("Zerin.ini", "text_log=0\r\npowerdrop=1\r\nslide_interval=2000\r\nmode=4\r\n");
+    std::filesystem::create_directory(dir / "left");
+    dir.write("left/a.txt", "a");
+    dir.write("Zerin.ini", "text_log=0\r\npowerdrop=1\r\nslide_interval=2000\r\nmode=4\r\nleft_path=" +
+                               (dir / "left").string() + "/\r\n");
+    ListingCache saved;
+    saved.add("/cached/folder/", "/cached/folder/\r\nsome listing\r\n");
+    dir.write("Zerin_Cache.ini", encodeFolderSizeDatabase(saved));
+
     std::vector<std::string> order;
     auto record = [&](std::string name) { return [&order, name] { order.push_back(name); }; };
     StartupSteps steps;
@@ -115,17 +124,21 @@ TEST_F(StartupTest, WindowStepsRunInOrderAfterTheFixedValues) {
         order.push_back("fixed");
         EXPECT_TRUE(z.settings.textLog);
     };
-    steps.readDrives = record("drives");
-    steps.showWindow = record("show");
-    steps.loadFolderSizeDatabase = record("cache");
-    steps.fillList = [&](int list) { order.push_back("list" + std::to_string(list)); };
+    steps.showWindow = [&] {
+        order.push_back("show");
+        EXPECT_EQ(z.panes.cache.find("/cached/folder/"), nullptr);  // the database comes after
+    };
+    steps.setListIconMode = [&] {
+        order.push_back("icons");
+        EXPECT_NE(z.panes.cache.find("/cached/folder/"), nullptr);
+        EXPECT_TRUE(z.panes.list(0).items().empty());  // the lists are filled after
+    };
     steps.resize = record("resize");
     steps.setCodeEditorTabWidth = record("tabs");
     z.txtCode.setText("old code");
 
     EXPECT_EQ(runStartup(z, std::nullopt, steps), StartupOutcome::WindowReady);
-    EXPECT_EQ(order, (std::vector<std::string>{"tooltips", "fixed", "drives", "show", "cache", "list0", "list1",
-                                               "resize", "tabs"}));
+    EXPECT_EQ(order, (std::vector<std::string>{"tooltips", "fixed", "show", "icons", "resize", "tabs"}));
     EXPECT_TRUE(z.settings.textLog);
     EXPECT_FALSE(z.settings.powerdrop);
     EXPECT_EQ(z.settings.slideInterval, 5000);
@@ -133,16 +146,17 @@ TEST_F(StartupTest, WindowStepsRunInOrderAfterTheFixedValues) {
     EXPECT_EQ(z.settings.mode, 4);
     EXPECT_EQ(z.txtCode.text(), "");
     EXPECT_EQ(fp.pump.pumps, 2);
+    EXPECT_FALSE(z.panes.list(0).items().empty());  // the left list shows left_path
 }
 
 TEST_F(StartupTest, AFailingStepIsReportedAndTheRestStillRuns) {
     StartupSteps steps;
     bool resized = false;
-    steps.readDrives = [] { throw std::runtime_error("no drives"); };
+    steps.setUpColumns = [] { throw std::runtime_error("no columns"); };
     steps.resize = [&] { resized = true; };
     runStartup(z, std::nullopt, steps);
     EXPECT_TRUE(resized);
-    EXPECT_NE(z.txtDebug.text().find(std::string(startup_messages::kStepFailed) + "drives"), std::string::npos);
+    EXPECT_NE(z.txtDebug.text().find(std::string(startup_messages::kStepFailed) + "columns"), std::string::npos);
 }
 
 TEST_F(StartupTest, ListIconDefaultsDoNotReplaceWhatTheOnLoadScriptSet) {
@@ -154,9 +168,7 @@ TEST_F(StartupTest, ListIconDefaultsDoNotReplaceWhatTheOnLoadScriptSet) {
 }
 
 TEST_F(StartupTest, CloseDialogueCancelKeepsNoSavesNothingYesSavesBoth) {
-    int databaseSaves = 0;
     ShutdownSteps steps;
-    steps.saveFolderSizeDatabase = [&] { ++databaseSaves; };
 
     fp.dialogs.answers = {MsgResult::Cancel, MsgResult::No, MsgResult::Yes};
     EXPECT_FALSE(closeRequested(z, "Zerin", steps));
@@ -167,13 +179,13 @@ TEST_F(StartupTest, CloseDialogueCancelKeepsNoSavesNothingYesSavesBoth) {
 
     EXPECT_TRUE(closeRequested(z, "Zerin", steps));
     EXPECT_FALSE(std::filesystem::exists(dir / "Zerin.ini"));
-    EXPECT_EQ(databaseSaves, 0);
+    EXPECT_FALSE(std::filesystem::exists(dir / "Zerin_Cache.ini"));
 
     z.settings.fontSize = 17;
     z.publicVars.assign("greeting", "hej");
     z.publicVars.indexAppend("greeting");
     EXPECT_TRUE(closeRequested(z, "Zerin", steps));
-    EXPECT_EQ(databaseSaves, 1);
+    EXPECT_TRUE(std::filesystem::exists(dir / "Zerin_Cache.ini"));
     // The public variables travel in the on\load script, which is saved with the rest.
     const std::string saved = dir.read("Zerin.ini");
     EXPECT_NE(saved.find("font_size=17\r\n"), std::string::npos);

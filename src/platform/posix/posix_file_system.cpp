@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <limits.h>
 #include <stdlib.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <sys/syscall.h>
@@ -242,17 +243,52 @@ bool PosixFileSystem::readFile(const std::string& path, std::string& out) {
     return true;
 }
 
-bool PosixFileSystem::writeFileAtomic(const std::string& path, const std::string& data) {
+bool PosixFileSystem::withFileBytes(const std::string& path, const std::function<void(std::string_view)>& use) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    FdCloser closer(fd);
+    struct stat st;
+    if (::fstat(fd, &st) != 0) return false;
+    const auto size = static_cast<std::size_t>(st.st_size);
+    void* map = size > 0 ? ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0) : MAP_FAILED;
+    if (map == MAP_FAILED) {
+        std::string bytes;  // empty files and files that cannot be mapped
+        if (!readFile(path, bytes)) return false;
+        use(bytes);
+        return true;
+    }
+    ::madvise(map, size, MADV_SEQUENTIAL);
+    use(std::string_view(static_cast<const char*>(map), size));
+    ::munmap(map, size);
+    return true;
+}
+
+namespace {
+
+class FdSink : public FileSink {
+public:
+    explicit FdSink(int fd) : m_fd(fd) {}
+    bool write(std::string_view bytes) override {
+        while (!bytes.empty()) {
+            const ssize_t n = ::write(m_fd, bytes.data(), bytes.size());
+            if (n <= 0) return false;
+            bytes.remove_prefix(static_cast<std::size_t>(n));
+        }
+        return true;
+    }
+
+private:
+    int m_fd;
+};
+
+}  // namespace
+
+bool PosixFileSystem::writeFileAtomic(const std::string& path, const std::function<bool(FileSink&)>& produce) {
     const std::string temp = path + ".tmp" + std::to_string(::getpid());
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) return false;
-    bool ok = true;
-    std::size_t done = 0;
-    while (ok && done < data.size()) {
-        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n <= 0) ok = false;
-        else done += static_cast<std::size_t>(n);
-    }
+    FdSink sink(fd);
+    bool ok = produce(sink);
     if (ok && ::fsync(fd) != 0) ok = false;
     if (::close(fd) != 0) ok = false;
     if (ok && ::rename(temp.c_str(), path.c_str()) != 0) ok = false;

@@ -12,7 +12,9 @@ public:
     std::vector<std::int64_t> folderSizes(const std::vector<std::string>& roots, WalkControl& control,
                                           int threads) override;
     bool readFile(const std::string& path, std::string& out) override;
-    bool writeFileAtomic(const std::string& path, const std::string& data) override;
+    bool withFileBytes(const std::string& path, const std::function<void(std::string_view)>& use) override;
+    bool writeFileAtomic(const std::string& path, const std::function<bool(FileSink&)>& produce) override;
+    using FileSystem::writeFileAtomic;
     std::vector<MountEntry> mounts() override;
     std::string volumeLabel(const std::string& device) override;
     bool volumeSpace(const std::string& mountPoint, VolumeSpace& out) override;

@@ -1,10 +1,13 @@
-#include "modes/window_commands.h"
+#include "modes/main_window_commands.h"
 
 #include "core/zerin.h"
 
 namespace zerin {
 
 void registerMainWindowCommands(Zerin& zerin) {
+    // button.color colours the button whose script was started last.
+    zerin.outputWindow.onRunningButtonColour = [&zerin](Colour colour) { zerin.bars.colourRunningButton(colour); };
+
     // do.refresh -> "" : re-runs the main window's layout, bars and display mode included
     zerin.dispatcher.registerHandler(79, [&zerin](CommandCall&) {
         zerin.ui->refreshLayout();
