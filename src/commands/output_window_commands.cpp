@@ -22,7 +22,7 @@ void registerOutputWindowCommands(Zerin& zerin) {
 }
 
 ButtonSpec parseButtonArgument(Zerin& zerin, std::string_view arg) {
-    ButtonSpec spec;
+    ButtonSpec parsed;
     std::string_view rest = arg;
     while (!text::trimLeft(rest).empty() && text::trimLeft(rest).front() == '/') {
         std::string_view trimmed = text::trimLeft(rest);
@@ -30,7 +30,7 @@ ButtonSpec parseButtonArgument(Zerin& zerin, std::string_view arg) {
         std::size_t eq = word.find('=');
         std::string key = text::lower(word.substr(1, eq == std::string_view::npos ? word.npos : eq - 1));
         std::string_view value = eq == std::string_view::npos ? std::string_view{} : word.substr(eq + 1);
-        if (key == "name") spec.name = std::string(value);
+        if (key == "name") parsed.name = std::string(value);
         else zerin.output.print(std::string(outmsg::kUnknownButtonParameter) + key);
         // Only the word is cut off; its separating blank stays for the caption rule.
         rest = trimmed.substr(std::min(word.size(), trimmed.size()));
@@ -39,12 +39,12 @@ ButtonSpec parseButtonArgument(Zerin& zerin, std::string_view arg) {
     std::string_view right = text::trimRight(rest);
     if (!left.empty() && left.front() == '"' && !right.empty() && right.back() == '"' && text::trim(rest).size() >= 2) {
         std::string_view inner = text::trim(rest);
-        spec.caption = std::string(text::trim(inner.substr(1, inner.size() - 2)));
+        parsed.caption = std::string(text::trim(inner.substr(1, inner.size() - 2)));
     } else {
-        spec.caption = std::string(!rest.empty() && rest.front() == ' ' ? rest.substr(1) : rest);
+        parsed.caption = std::string(!rest.empty() && rest.front() == ' ' ? rest.substr(1) : rest);
     }
-    if (spec.name.empty()) spec.name = spec.caption;
-    return spec;
+    if (parsed.name.empty()) parsed.name = parsed.caption;
+    return parsed;
 }
 
 namespace {
@@ -105,9 +105,9 @@ std::string doWindowTitle(Zerin& z, std::string_view arg) {
 
 // button [/name=value] caption -> ""
 std::string doOutputButtonAdd(Zerin& z, std::string_view arg) {
-    ButtonSpec spec = parseButtonArgument(z, arg);
+    ButtonSpec parsed = parseButtonArgument(z, arg);
     z.outputWindow.open();
-    z.outputWindow.addButton(std::move(spec.caption), std::move(spec.name));
+    z.outputWindow.addButton(std::move(parsed.caption), std::move(parsed.name));
     return {};
 }
 
