@@ -5,7 +5,7 @@
 #include <limits>
 #include <vector>
 
-#include "core/atomic_file.h"
+#include "platform/posix/atomic_file.h"
 #include "core/text.h"
 #include "core/zerin.h"
 #include "script/value.h"

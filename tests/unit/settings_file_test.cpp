@@ -3,7 +3,7 @@
 #include <csignal>
 #include <sys/resource.h>
 
-#include "core/atomic_file.h"
+#include "platform/posix/atomic_file.h"
 #include "core/settings_file.h"
 #include "core/zerin.h"
 #include "fake_platform.h"

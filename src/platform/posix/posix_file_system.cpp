@@ -1,5 +1,7 @@
 #include "platform/posix/posix_file_system.h"
 
+#include "platform/posix/atomic_file.h"
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <limits.h>
@@ -265,35 +267,27 @@ bool PosixFileSystem::withFileBytes(const std::string& path, const std::function
 
 namespace {
 
-class FdSink : public FileSink {
+// Hands the bytes of a streamed save to the atomic writer.
+class ChunkSink : public FileSink {
 public:
-    explicit FdSink(int fd) : m_fd(fd) {}
-    bool write(std::string_view bytes) override {
-        while (!bytes.empty()) {
-            const ssize_t n = ::write(m_fd, bytes.data(), bytes.size());
-            if (n <= 0) return false;
-            bytes.remove_prefix(static_cast<std::size_t>(n));
-        }
-        return true;
-    }
+    explicit ChunkSink(const ChunkWriter& write) : m_write(write) {}
+    bool write(std::string_view bytes) override { return m_write(bytes); }
 
 private:
-    int m_fd;
+    const ChunkWriter& m_write;
 };
 
 }  // namespace
 
 bool PosixFileSystem::writeFileAtomic(const std::string& path, const std::function<bool(FileSink&)>& produce) {
-    const std::string temp = path + ".tmp" + std::to_string(::getpid());
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
-    FdSink sink(fd);
-    bool ok = produce(sink);
-    if (ok && ::fsync(fd) != 0) ok = false;
-    if (::close(fd) != 0) ok = false;
-    if (ok && ::rename(temp.c_str(), path.c_str()) != 0) ok = false;
-    if (!ok) ::unlink(temp.c_str());
-    return ok;
+    std::string error;
+    return writeFileAtomically(
+        path,
+        [&produce](const ChunkWriter& write) {
+            ChunkSink sink(write);
+            return produce(sink);
+        },
+        error);
 }
 
 std::vector<MountEntry> PosixFileSystem::mounts() {

@@ -1,6 +1,5 @@
-// The only file of the logic that talks to the operating system directly: POSIX calls
-// are needed for the flush to the disk (fsync) that standard C++ does not offer.
-#include "core/atomic_file.h"
+// POSIX calls: the flush to the disk (fsync) is not offered by standard C++.
+#include "platform/posix/atomic_file.h"
 
 #include <cerrno>
 #include <cstring>
@@ -63,7 +62,12 @@ std::filesystem::path temporaryPathFor(const std::filesystem::path& path) {
     return tmp;
 }
 
-bool writeFileAtomically(const std::filesystem::path& requested, std::string_view content, std::string& error) {
+bool writeFileAtomically(const std::filesystem::path& path, std::string_view content, std::string& error) {
+    return writeFileAtomically(path, [content](const ChunkWriter& write) { return write(content); }, error);
+}
+
+bool writeFileAtomically(const std::filesystem::path& requested, const std::function<bool(const ChunkWriter&)>& produce,
+                         std::string& error) {
     // Saving through a link replaces the file it points to, not the link.
     std::filesystem::path path = requested;
     std::error_code ec;
@@ -84,7 +88,8 @@ bool writeFileAtomically(const std::filesystem::path& requested, std::string_vie
         return false;
     }
     int err = 0;
-    bool ok = writeAll(fd, content, err);
+    bool ok = produce([fd, &err](std::string_view chunk) { return writeAll(fd, chunk, err); });
+    if (!ok && err == 0) err = ECANCELED;
     if (ok && ::fsync(fd) != 0) {
         err = errno;
         ok = false;
