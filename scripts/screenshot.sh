@@ -11,19 +11,17 @@ cleanup() { kill "$zerin_pid" 2>/dev/null || true; kill "$xvfb" 2>/dev/null || t
 zerin_pid=
 trap cleanup EXIT
 sleep 1
-# A small sample tree and a few stored scripts, so the picture shows Zerin at work.
+# A small sample tree and the example settings (four modes, coloured commands), so the
+# picture shows Zerin at work.
 demo="$home/demo"
-mkdir -p "$demo"/{Documents,Music,Pictures,Projects}
-printf 'Notes\n' >"$demo/notes.txt"
-head -c 48000 /dev/zero >"$demo/report.pdf"
-head -c 1300000 /dev/zero >"$demo/Pictures/holiday.jpg"
-ini() { printf '%s\r\n' "$@" >>"$home/Zerin.ini"; }
-ini "left_path=$demo/" "right_path=/usr/" "" "[PATHS]" "path=Demo::$demo/" "path=Root::/" "pathgroup_open=1" \
-    "" "[MODES]" "modegroup=Files::files" "modegroup=Tools::tools" "" "[SCRIPTS]"
-for name in Copy Rename "New folder" Sizes; do
-  ini "script files\\$name" "#location=files" "#name=$name" "? \"$name\"" "end script" ""
-done
-ini "script tools\\backup" "#location=tools" "#name=backup" "? \"backing up\"" "end script" ""
+mkdir -p "$demo"/{Documents,Music,Photos,Projects}
+head -c 20480 /dev/zero >"$demo/notes.txt"
+head -c 3400000 /dev/zero >"$demo/holiday.jpg"
+head -c 5100000 /dev/zero >"$demo/song.mp3"
+head -c 48000 /dev/zero >"$demo/setup.exe"
+head -c 120000 /dev/zero >"$demo/report.pdf"
+printf 'x\n' >"$demo/README"
+sed -e "s|^left_path=.*|left_path=$demo/|" examples/Zerin.ini >"$home/Zerin.ini"
 DISPLAY=$display ./build/src/zerin --home "$home" &
 zerin_pid=$!
 sleep "${ZERIN_SCREENSHOT_WAIT:-3}"
