@@ -66,6 +66,23 @@ struct Reducer {
     Variables& m_locals;
 };
 
+// Stores a step's number into `name`, as do_set "name value" would. The common case, a
+// local variable that is no public one, is written directly with its number known, so
+// that the next read of it parses nothing; other names go through do_set.
+void storeNumber(Zerin& zerin, std::string_view name, std::string value, double v, Variables& locals) {
+    if (!name.empty() && name.find_first_of("\" ") == std::string_view::npos) {
+        std::string key = text::lower(name);
+        if (locals.indexed(key) && !zerin.publicVars.indexed(key)) {
+            // A whole number below 10^15 is written with all its digits, so reading the
+            // text back gives `v` again (a negative zero is written and read as 0).
+            double numeric = v == std::trunc(v) && std::fabs(v) < 1e15 ? v + 0.0 : val(value);
+            locals.assignNumber(key, std::move(value), numeric);
+            return;
+        }
+    }
+    doSet(zerin, std::string(name) + " " + value, locals);
+}
+
 void appendWhole(std::string& out, double v) {
     if (std::fabs(v) < 1e15) {
         char buf[24];
@@ -172,10 +189,11 @@ std::string evaluate(Zerin& zerin, std::string& expression, Variables& locals) {
             }
             double v = op == "+=" ? a + b : op == "-=" ? a - b : op == "*=" ? a * b : a / b;
             value = Reducer::number(v);
-            if (value) doSet(zerin, std::string(left) + " " + *value, locals);
+            if (value) storeNumber(zerin, left, *value, v, locals);
         } else if (op == "==") {
-            value = Reducer::number(r.operand(right));
-            if (value) doSet(zerin, std::string(left) + " " + *value, locals);
+            double v = r.operand(right);
+            value = Reducer::number(v);
+            if (value) storeNumber(zerin, left, *value, v, locals);
         } else if (op == "to") {
             // a to b [step s]: always the last step; its list is the result.
             double start = roundHalfEven(r.operand(left));

@@ -21,6 +21,9 @@ public:
     bool add(const std::string& key, std::string value);
     // Replaces or creates the stored value.
     void assign(const std::string& key, std::string value);
+    // As assign, for a value whose number is already known: `numeric` must be what
+    // val(value) gives, so that later reads need not parse the text again.
+    void assignNumber(std::string_view key, std::string value, double numeric);
     bool erase(std::string_view key);
     // The value read as a number, cached beside the text until the value changes.
     double number(std::string_view key) const;
