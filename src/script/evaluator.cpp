@@ -41,13 +41,14 @@ struct Reducer {
         return numericValueOfName(m_zerin, word, m_locals);
     }
 
-    // The value of a text-comparison side: a local variable's value, else the word.
-    std::string comparand(std::string_view word) {
+    // The value of a text-comparison side: a local variable's value, else the word. The
+    // view stays valid for the comparison: nothing is stored while both sides are read.
+    std::string_view comparand(std::string_view word) {
         std::string key = text::lower(word);
         if (m_locals.indexed(key))
             if (const std::string* v = m_locals.find(key))
                 if (!text::iequals(*v, word)) return *v;
-        return std::string(word);
+        return word;
     }
 
     static std::optional<std::string> number(double x) {

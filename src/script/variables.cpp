@@ -46,7 +46,8 @@ double Variables::number(std::string_view key) const {
     return e.numeric;
 }
 
-bool Variables::indexed(std::string_view key) const { return m_indexSet.contains(key); }
+// Most runs have no public variables at all: an empty index is answered without hashing.
+bool Variables::indexed(std::string_view key) const { return !m_indexSet.empty() && m_indexSet.contains(key); }
 
 void Variables::indexAppend(const std::string& key) {
     m_indexText += ' ';

@@ -6,6 +6,7 @@
 // stores without indexing, and later index lookups do not see it.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -39,9 +40,15 @@ public:
 
 private:
     // Lets the maps be searched with a string_view, without building a key string.
+    // Names are short, so a byte-wise FNV-1a costs far less than the library's hash; the
+    // maps' order is never shown to scripts.
     struct KeyHash {
         using is_transparent = void;
-        std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+        std::size_t operator()(std::string_view s) const {
+            std::uint64_t h = 14695981039346656037ull;
+            for (unsigned char c : s) h = (h ^ c) * 1099511628211ull;
+            return static_cast<std::size_t>(h);
+        }
     };
     struct Entry {
         std::string value;
