@@ -25,6 +25,17 @@ constexpr std::string_view kNumberStart = "-.0123456789";
 
 std::string inQuotes(std::string_view s) { return "\"" + std::string(s) + "\""; }
 
+// The lower-case form of a name, copied into `buffer` only when it has upper-case letters
+// (names are nearly always written in lower case already).
+std::string_view lowerKey(std::string_view name, std::string& buffer) {
+    for (char c : name)
+        if (c >= 'A' && c <= 'Z') {
+            buffer = text::lower(name);
+            return buffer;
+        }
+    return name;
+}
+
 // One operand word: a quoted word counts as one, as the is-expression test sees it.
 std::string_view wordAt(std::string_view s, std::string_view* rest, bool* hadBlank) {
     std::string_view w = text::firstWord(s, rest);
@@ -44,7 +55,8 @@ struct Reducer {
     // The value of a text-comparison side: a local variable's value, else the word. The
     // view stays valid for the comparison: nothing is stored while both sides are read.
     std::string_view comparand(std::string_view word) {
-        std::string key = text::lower(word);
+        std::string buffer;
+        std::string_view key = lowerKey(word, buffer);
         if (m_locals.indexed(key))
             if (const std::string* v = m_locals.find(key))
                 if (!text::iequals(*v, word)) return *v;
@@ -72,7 +84,8 @@ struct Reducer {
 // that the next read of it parses nothing; other names go through do_set.
 void storeNumber(Zerin& zerin, std::string_view name, std::string value, double v, Variables& locals) {
     if (!name.empty() && name.find_first_of("\" ") == std::string_view::npos) {
-        std::string key = text::lower(name);
+        std::string buffer;
+        std::string_view key = lowerKey(name, buffer);
         if (locals.indexed(key) && !zerin.publicVars.indexed(key)) {
             // A whole number below 10^15 is written with all its digits, so reading the
             // text back gives `v` again (a negative zero is written and read as 0).
@@ -123,7 +136,14 @@ std::string evaluate(Zerin& zerin, std::string& expression, Variables& locals) {
     std::string lastValue;
     std::string_view tail = passedIn;
     bool stepped = false;
-    auto reduced = [&]() { return stepped ? lastValue + std::string(tail) : std::string(); };
+    auto reduced = [&]() {
+        std::string r;
+        if (!stepped) return r;
+        r.reserve(lastValue.size() + tail.size());
+        r += lastValue;
+        r += tail;
+        return r;
+    };
 
     auto syntaxError = [&]() {
         out.debugMessage(std::string(messages::kSyntaxError) + inQuotes(passedIn) + std::string(messages::kExpectedSpace));
