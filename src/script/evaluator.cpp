@@ -25,6 +25,17 @@ constexpr std::string_view kNumberStart = "-.0123456789";
 
 std::string inQuotes(std::string_view s) { return "\"" + std::string(s) + "\""; }
 
+// The lower-case form of a name, copied into `buffer` only when it has upper-case letters
+// (names are nearly always written in lower case already).
+std::string_view lowerKey(std::string_view name, std::string& buffer) {
+    for (char c : name)
+        if (c >= 'A' && c <= 'Z') {
+            buffer = text::lower(name);
+            return buffer;
+        }
+    return name;
+}
+
 // One operand word: a quoted word counts as one, as the is-expression test sees it.
 std::string_view wordAt(std::string_view s, std::string_view* rest, bool* hadBlank) {
     std::string_view w = text::firstWord(s, rest);
@@ -41,13 +52,15 @@ struct Reducer {
         return numericValueOfName(m_zerin, word, m_locals);
     }
 
-    // The value of a text-comparison side: a local variable's value, else the word.
-    std::string comparand(std::string_view word) {
-        std::string key = text::lower(word);
+    // The value of a text-comparison side: a local variable's value, else the word. The
+    // view stays valid for the comparison: nothing is stored while both sides are read.
+    std::string_view comparand(std::string_view word) {
+        std::string buffer;
+        std::string_view key = lowerKey(word, buffer);
         if (m_locals.indexed(key))
             if (const std::string* v = m_locals.find(key))
                 if (!text::iequals(*v, word)) return *v;
-        return std::string(word);
+        return word;
     }
 
     static std::optional<std::string> number(double x) {
@@ -65,6 +78,24 @@ struct Reducer {
     Zerin& m_zerin;
     Variables& m_locals;
 };
+
+// Stores a step's number into `name`, as do_set "name value" would. The common case, a
+// local variable that is no public one, is written directly with its number known, so
+// that the next read of it parses nothing; other names go through do_set.
+void storeNumber(Zerin& zerin, std::string_view name, std::string value, double v, Variables& locals) {
+    if (!name.empty() && name.find_first_of("\" ") == std::string_view::npos) {
+        std::string buffer;
+        std::string_view key = lowerKey(name, buffer);
+        if (locals.indexed(key) && !zerin.publicVars.indexed(key)) {
+            // A whole number below 10^15 is written with all its digits, so reading the
+            // text back gives `v` again (a negative zero is written and read as 0).
+            double numeric = v == std::trunc(v) && std::fabs(v) < 1e15 ? v + 0.0 : val(value);
+            locals.assignNumber(key, std::move(value), numeric);
+            return;
+        }
+    }
+    doSet(zerin, std::string(name) + " " + value, locals);
+}
 
 void appendWhole(std::string& out, double v) {
     if (std::fabs(v) < 1e15) {
@@ -105,7 +136,14 @@ std::string evaluate(Zerin& zerin, std::string& expression, Variables& locals) {
     std::string lastValue;
     std::string_view tail = passedIn;
     bool stepped = false;
-    auto reduced = [&]() { return stepped ? lastValue + std::string(tail) : std::string(); };
+    auto reduced = [&]() {
+        std::string r;
+        if (!stepped) return r;
+        r.reserve(lastValue.size() + tail.size());
+        r += lastValue;
+        r += tail;
+        return r;
+    };
 
     auto syntaxError = [&]() {
         out.debugMessage(std::string(messages::kSyntaxError) + inQuotes(passedIn) + std::string(messages::kExpectedSpace));
@@ -172,10 +210,11 @@ std::string evaluate(Zerin& zerin, std::string& expression, Variables& locals) {
             }
             double v = op == "+=" ? a + b : op == "-=" ? a - b : op == "*=" ? a * b : a / b;
             value = Reducer::number(v);
-            if (value) doSet(zerin, std::string(left) + " " + *value, locals);
+            if (value) storeNumber(zerin, left, *value, v, locals);
         } else if (op == "==") {
-            value = Reducer::number(r.operand(right));
-            if (value) doSet(zerin, std::string(left) + " " + *value, locals);
+            double v = r.operand(right);
+            value = Reducer::number(v);
+            if (value) storeNumber(zerin, left, *value, v, locals);
         } else if (op == "to") {
             // a to b [step s]: always the last step; its list is the result.
             double start = roundHalfEven(r.operand(left));

@@ -1,5 +1,6 @@
 #include "script/identifiers.h"
 
+#include <algorithm>
 #include <functional>
 #include <unordered_map>
 
@@ -106,7 +107,13 @@ std::string identifierLookup(Zerin& zerin, std::string_view name, Variables& loc
 }
 
 double numericValueOfName(Zerin& zerin, std::string_view name, Variables& locals) {
-    std::string key = text::lower(name);
+    // Names are nearly always written in lower case already; only others are copied.
+    std::string lowered;
+    std::string_view key = name;
+    if (std::any_of(name.begin(), name.end(), [](char c) { return c >= 'A' && c <= 'Z'; })) {
+        lowered = text::lower(name);
+        key = lowered;
+    }
     if (locals.indexed(key)) return locals.number(key);
     if (vocabulary::commandNumber(text::firstWord(key)) != 0)
         return val(zerin.dispatcher.chkCommand(name, locals));

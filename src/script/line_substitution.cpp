@@ -62,8 +62,16 @@ bool LineSubstitution::groups(std::string& line) {
         std::string group = line.substr(open, close - open + 1);
         std::string value = groupValue(text::trim(std::string_view(group).substr(1, group.size() - 2)));
         // Identical groups share the first one's value.
-        std::string spaced = group + ' ';
         value += ' ';
+        // No copy of the group can start before `open` (it would close before the first
+        // ")"), so when none follows either, the one at `open` is the only one there is:
+        // it is replaced in place, with its blank when it has one, as below.
+        if (line.find(group, close + 1) == std::string::npos) {
+            bool blankAfter = close + 1 < line.size() && line[close + 1] == ' ';
+            line.replace(open, close - open + 1 + (blankAfter ? 1 : 0), value);
+            continue;
+        }
+        std::string spaced = group + ' ';
         if (line.find(spaced) != std::string::npos) line = text::replaceAll(line, spaced, value);
         else line = text::replaceAll(line, group, value);
     }

@@ -49,6 +49,14 @@ static bool plainNumber(std::string_view s, double& out) {
         else return false;
     }
     if (!digit) return false;
+    // A whole number of up to 15 digits is exact in a double, so adding up its digits
+    // gives the very value from_chars would, at a fraction of the cost.
+    if (!point && s.size() - i <= 15) {
+        std::int64_t whole = 0;
+        for (std::size_t k = i; k < s.size(); ++k) whole = whole * 10 + (s[k] - '0');
+        out = i == 1 ? -static_cast<double>(whole) : static_cast<double>(whole);
+        return true;
+    }
     auto res = std::from_chars(s.data(), s.data() + s.size(), out);
     return res.ec == std::errc() && res.ptr == s.data() + s.size();
 }

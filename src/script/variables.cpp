@@ -19,6 +19,15 @@ void Variables::assign(const std::string& key, std::string value) {
     e.numericValid = false;
 }
 
+void Variables::assignNumber(std::string_view key, std::string value, double numeric) {
+    auto it = m_store.find(key);
+    if (it == m_store.end()) it = m_store.emplace(std::string(key), Entry{}).first;
+    Entry& e = it->second;
+    e.value = std::move(value);
+    e.numeric = numeric;
+    e.numericValid = true;
+}
+
 bool Variables::erase(std::string_view key) {
     auto it = m_store.find(key);
     if (it == m_store.end()) return false;
@@ -37,7 +46,8 @@ double Variables::number(std::string_view key) const {
     return e.numeric;
 }
 
-bool Variables::indexed(std::string_view key) const { return m_indexSet.contains(key); }
+// Most runs have no public variables at all: an empty index is answered without hashing.
+bool Variables::indexed(std::string_view key) const { return !m_indexSet.empty() && m_indexSet.contains(key); }
 
 void Variables::indexAppend(const std::string& key) {
     m_indexText += ' ';

@@ -6,6 +6,7 @@
 // stores without indexing, and later index lookups do not see it.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -21,6 +22,9 @@ public:
     bool add(const std::string& key, std::string value);
     // Replaces or creates the stored value.
     void assign(const std::string& key, std::string value);
+    // As assign, for a value whose number is already known: `numeric` must be what
+    // val(value) gives, so that later reads need not parse the text again.
+    void assignNumber(std::string_view key, std::string value, double numeric);
     bool erase(std::string_view key);
     // The value read as a number, cached beside the text until the value changes.
     double number(std::string_view key) const;
@@ -36,9 +40,15 @@ public:
 
 private:
     // Lets the maps be searched with a string_view, without building a key string.
+    // Names are short, so a byte-wise FNV-1a costs far less than the library's hash; the
+    // maps' order is never shown to scripts.
     struct KeyHash {
         using is_transparent = void;
-        std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+        std::size_t operator()(std::string_view s) const {
+            std::uint64_t h = 14695981039346656037ull;
+            for (unsigned char c : s) h = (h ^ c) * 1099511628211ull;
+            return static_cast<std::size_t>(h);
+        }
     };
     struct Entry {
         std::string value;

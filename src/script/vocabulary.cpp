@@ -74,8 +74,20 @@ bool isEntry(std::string_view list, std::string_view word) {
 }  // namespace
 
 bool isOperator(std::string_view token) {
-    if (token.empty() || token.size() > 3 || token.find(' ') != std::string_view::npos) return false;
-    return isEntry(kOperatorList, token);
+    if (token.empty() || token.size() > 3) return false;
+    // Asked for nearly every word an expression holds, so it is answered by comparing with
+    // the few short entries rather than by searching the list text; the answer is the
+    // same as the list's (a token with a blank matches no entry).
+    switch (token[0]) {
+    case '=': return token == "=" || token == "==" || token == "=+";
+    case '>': case '^': case '\\': return token.size() == 1;
+    case '<': return token == "<" || token == "<>";
+    case '+': case '-': case '*': case '/': return token.size() == 1 || (token.size() == 2 && token[1] == '=');
+    case 'a': return token == "and";
+    case 'o': return token == "or";
+    case 't': return token == "to";
+    default: return false;
+    }
 }
 
 bool isKeyword(std::string_view word) {

@@ -222,3 +222,19 @@ TEST_F(InterpreterTest, EditsMadeWhileTheScriptWaitsAreRunFromThenOn) {
 }
 
 }  // namespace
+
+// A group is replaced by its value and a blank, taking the blank after it when it has
+// one; identical groups share one value, in whichever order they are met.
+TEST_F(InterpreterTest, GroupsAreReplacedWithTheirBlank) {
+    EXPECT_EQ(run("APP.RETURN x(3 * 3)y"), "x9 y");
+    EXPECT_EQ(run("APP.RETURN x (3 * 3) y"), "x 9 y");
+    EXPECT_EQ(run("APP.RETURN a(1 + 1)b (1 + 1) (1 + 1)(2 + 2)."), "a2 b 2 2 4 .");
+}
+
+// A compound step stores the number as written: what is read back next is the text's
+// number (0.3), not the unrounded sum, whatever case the name is written in.
+TEST_F(InterpreterTest, CompoundStepsReadBackTheWrittenNumber) {
+    EXPECT_EQ(run("f = 0.1\nF += 0.2\nf -= 0.3\nAPP.RETURN [f]"), "0");
+    EXPECT_EQ(run("Count = 1\ncount += 4\nCOUNT *= 2\nAPP.RETURN [count]"), "10");
+    EXPECT_EQ(run("public p = 5\np += 1\nAPP.RETURN (p + 0)"), "6 ");
+}

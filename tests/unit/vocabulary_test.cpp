@@ -58,3 +58,25 @@ TEST(Vocabulary, CommandCodesAndReservedNumbers) {
     EXPECT_EQ(reserved, 7);
     EXPECT_TRUE(vocabulary::isReserved(142));
 }
+
+// The operator test answers exactly what the list text holds: every short token made of
+// operator characters and a few letters is checked against a search of the list.
+TEST(Vocabulary, OperatorTestAgreesWithTheOperatorList) {
+    const std::string chars = "=<>+-*/^\\ andortsAN";
+    std::vector<std::string> tokens{""};
+    for (int len = 1; len <= 4; ++len) {
+        std::vector<std::string> longer;
+        for (const std::string& t : tokens)
+            if (t.size() == static_cast<std::size_t>(len - 1))
+                for (char c : chars) longer.push_back(t + c);
+        tokens.insert(tokens.end(), longer.begin(), longer.end());
+    }
+    int operators = 0;
+    for (const std::string& t : tokens) {
+        bool listed = !t.empty() && t.find(' ') == std::string::npos &&
+                      std::string(vocabulary::kOperatorList).find(" " + t + " ") != std::string::npos;
+        EXPECT_EQ(vocabulary::isOperator(t), listed) << "token '" << t << "'";
+        operators += listed;
+    }
+    EXPECT_EQ(operators, 19);
+}
