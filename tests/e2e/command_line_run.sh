@@ -7,7 +7,7 @@ home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-printf 'font_size=11\r\n\r\n[SCRIPTS]\r\nscript tools\\backup\r\n#location=tools\r\n#name=backup\r\n? "backing up"\r\nend script\r\n\r\n' >"$home/Zerin.ini"
+printf 'text_log=1\r\n\r\n[SCRIPTS]\r\nscript tools\\backup\r\n#location=tools\r\n#name=backup\r\n? backing up\r\n? [command]\r\n! done\r\nend script\r\n\r\n' >"$home/Zerin.ini"
 cp "$home/Zerin.ini" "$home/before.ini"
 
 # Not found: non-zero status, exactly one line on standard error.
@@ -25,9 +25,15 @@ run() {
     timeout 30 "$@" >"$home/out" 2>"$home/err" || fail "exit $? for: ${*:2}; stderr: $(cat "$home/err")"
 }
 run "$zerin" --home "$home" 'tools\backup'
+# What the script prints reaches standard output, with LF line ends; the argument text
+# is the script's command variable.
+expect_out() { [ "$(cat "$home/out")" = "$(printf "$1")" ] || fail "stdout was: $(od -c "$home/out" | head)"; }
 run "$zerin" --home "$home" '"tools\backup" a b'
+expect_out 'backing up\na b\ndone'
 run "$zerin" --home "$home" 'TOOLS\Backup'
+expect_out 'backing up\n\ndone'
 run "$zerin" --home "$home" 'tools\backup' a b
+expect_out 'backing up\na b\ndone'
 # Without any display at all.
 run env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$zerin" --home "$home" '"tools\backup" a b'
 [ ! -s "$home/err" ] || fail "unexpected stderr without a display: $(cat "$home/err")"

@@ -166,6 +166,21 @@ TEST_F(SettingsFileTest, TheOnLoadBlockIsPutIntoItsBufferAtOnce) {
     EXPECT_EQ(*z.publicVars.find("x"), " 1");
 }
 
+TEST_F(SettingsFileTest, TheOnLoadScriptRunsWhileReadingAndCannotSaveAHalfReadFile) {
+    registerAllCommands(z);
+    const std::string file = crlf({"font_size=9", "script on\\load", "#location=on", "#name=load",
+                                   "public greeting = hej", "do_default_save", "end script", "script later",
+                                   "#name=later", "? 1", "end script", "IL=/p/a.jpg"});
+    load(file);
+    ASSERT_NE(z.publicVars.find("greeting"), nullptr);
+    EXPECT_NE(z.publicVars.find("greeting")->find("hej"), std::string::npos);
+    // The save asked for in the middle of reading would have lost "later" and the image.
+    EXPECT_EQ(saved(), file);
+    EXPECT_NE(z.txtDebug.text().find(settings_messages::kSaveWhileLoading), std::string::npos);
+    EXPECT_EQ(z.scripts.size(), 2u);
+    EXPECT_EQ(z.imageList.paths.size(), 1u);
+}
+
 TEST_F(SettingsFileTest, ScriptTextsSurviveASaveUnchanged) {
     z.scripts.add("a\\two", "#location=a\r\n#name=two");
     z.scripts.add("a\\end", "#location=a\r\n#name=end\r\n");
