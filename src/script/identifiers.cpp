@@ -7,6 +7,7 @@
 #include "commands/command_line.h"
 #include "core/text.h"
 #include "core/zerin.h"
+#include "panes/pane_paths.h"
 #include "script/language_messages.h"
 #include "script/value.h"
 #include "script/variables.h"
@@ -21,14 +22,6 @@ using BuiltIn = std::function<std::string(Zerin&, Variables&)>;
 std::string withoutTrailingSlash(std::string_view path) {
     if (path.ends_with('/')) path.remove_suffix(1);
     return std::string(path);
-}
-
-// The last component of a path, quotes removed (what do_trimname makes of it).
-std::string lastComponent(std::string_view path) {
-    std::string p = withoutTrailingSlash(path);
-    std::size_t slash = p.rfind('/');
-    std::string name = slash == std::string::npos ? p : p.substr(slash + 1);
-    return text::replaceAll(name, "\"", "");
 }
 
 const ListItem* firstSelected(const ListModel& list) {
@@ -71,7 +64,11 @@ const std::unordered_map<std::string_view, BuiltIn>& builtIns() {
         {"source_list", [](Zerin& z, Variables&) { return std::to_string(z.panes.sourcePane()); }},
         {"target_list", [](Zerin& z, Variables&) { return std::string(z.panes.sourcePane() == 1 ? "0" : "1"); }},
         {"source_selected", sourceSelected},
-        {"source_selectedname", [](Zerin& z, Variables& l) { return lastComponent(sourceSelected(z, l)); }},
+        {"source_selectedname",
+         [](Zerin& z, Variables& l) {
+             std::string path = sourceSelected(z, l);
+             return trimName(path);
+         }},
         {"source_allselected", sourceAllSelected},
         {"source_path", [](Zerin& z, Variables&) { return withoutTrailingSlash(z.panes.path(z.panes.sourcePane())); }},
         {"target_path", [](Zerin& z, Variables&) { return withoutTrailingSlash(z.panes.path(z.panes.targetPane())); }},
