@@ -75,6 +75,8 @@ public:
     // ("Paths:" + tag, "Drives", a folder path, "ModeCommand:" + script).
     ModeBars bars;
     std::string dragText;
+    // The background of a mode button that shows an "on" state.
+    Colour highlightColour = 0xC0C0C0;
 
     UiHost defaultUi;
     UiHost* ui = &defaultUi;
