@@ -108,9 +108,10 @@ void refreshList(Zerin& zerin, int pane) {
 
     list.mutableItems().clear();
     const std::string& path = panes.path(pane);
-    if (path == paneMessage::kTextList) {
+    // The view words are matched as do_list_update matches them: by their start, in any case.
+    if (text::istartsWith(path, paneMessage::kTextList)) {
         refreshTextList(zerin, pane);
-    } else if (path == paneMessage::kDrives) {
+    } else if (text::istartsWith(path, paneMessage::kDrives)) {
         refreshDrives(zerin, pane);
         controls.pathText = path;
     } else {
