@@ -153,7 +153,7 @@ void autosizeColumns(Zerin& zerin, int pane) {
     if (controls.columns.size() < 2) setFolderColumns(zerin, pane);
     TextMetrics& metrics = zerin.platform.metrics;
     const int pt = PaneModel::kFontPoints;
-    const bool drives = zerin.panes.path(pane) == paneMessage::kDrives;
+    const bool drives = text::istartsWith(zerin.panes.path(pane), paneMessage::kDrives);
     int widestName = 0;
     int widestSize = 0;
     const auto& items = zerin.panes.list(pane).items();
