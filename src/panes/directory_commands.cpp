@@ -19,7 +19,7 @@ std::string unquoted(std::string_view arg) {
 }
 
 bool sourceShowsDrives(const Zerin& zerin) {
-    return zerin.panes.path(zerin.panes.sourcePane()) == paneMessage::kDrives;
+    return text::istartsWith(zerin.panes.path(zerin.panes.sourcePane()), paneMessage::kDrives);
 }
 
 void readSource(Zerin& zerin) {

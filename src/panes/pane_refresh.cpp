@@ -108,9 +108,10 @@ void refreshList(Zerin& zerin, int pane) {
 
     list.mutableItems().clear();
     const std::string& path = panes.path(pane);
-    if (path == paneMessage::kTextList) {
+    // The view words are matched as do_list_update matches them: by their start, in any case.
+    if (text::istartsWith(path, paneMessage::kTextList)) {
         refreshTextList(zerin, pane);
-    } else if (path == paneMessage::kDrives) {
+    } else if (text::istartsWith(path, paneMessage::kDrives)) {
         refreshDrives(zerin, pane);
         controls.pathText = path;
     } else {
@@ -151,7 +152,7 @@ void autosizeColumns(Zerin& zerin, int pane) {
     if (controls.columns.size() < 2) setFolderColumns(zerin, pane);
     TextMetrics& metrics = zerin.platform.metrics;
     const int pt = PaneModel::kFontPoints;
-    const bool drives = zerin.panes.path(pane) == paneMessage::kDrives;
+    const bool drives = text::istartsWith(zerin.panes.path(pane), paneMessage::kDrives);
     int widestName = 0;
     int widestSize = 0;
     const auto& items = zerin.panes.list(pane).items();

@@ -15,7 +15,7 @@ namespace {
 
 void recolour(Zerin& zerin, int pane, bool bright) {
     if (!PaneModel::validPane(pane)) return;
-    const bool drives = zerin.panes.path(pane) == paneMessage::kDrives;
+    const bool drives = text::istartsWith(zerin.panes.path(pane), paneMessage::kDrives);
     ListModel& list = zerin.panes.list(pane);
     for (ListItem& item : list.mutableItems()) {
         item.colour = roleColour(zerin.panes.colours, item.tag, bright, drives);

@@ -124,9 +124,16 @@ void PaneView::showControls() {
     m_lvwList->setHeaderHidden(!c.headersVisible);
     const int iconSize = c.largeIcons ? kLargeIcon : kSmallIcon;
     if (m_lvwList->iconSize().height() != iconSize) m_lvwList->setIconSize(QSize(iconSize, iconSize));
+    // Without autosize the Name column takes what the Size column leaves, so the sizes
+    // sit at the pane's right edge.
+    QHeaderView* header = m_lvwList->header();
+    const bool stretch = !m_zerin.settings.columnAutosize && c.columns.size() == 2;
     for (std::size_t i = 0; i < c.columns.size(); ++i) {
         const int column = static_cast<int>(i);
-        if (m_lvwList->columnWidth(column) != c.columns[i].width) m_lvwList->setColumnWidth(column, c.columns[i].width);
+        if (column < header->count())
+            header->setSectionResizeMode(column, stretch && column == 0 ? QHeaderView::Stretch : QHeaderView::Interactive);
+        if (!(stretch && column == 0) && m_lvwList->columnWidth(column) != c.columns[i].width)
+            m_lvwList->setColumnWidth(column, c.columns[i].width);
     }
     m_model->refreshHeaders();
 }

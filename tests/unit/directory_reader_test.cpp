@@ -151,3 +151,18 @@ TEST_F(DirectoryReader, DirListsQuotedNamesOrSaysEmpty) {
     EXPECT_EQ(call("dir$ " + tmp.path() + "b"), "");
     EXPECT_NE(printed().find("Empty\r\n"), std::string::npos);
 }
+
+TEST_F(DirectoryReader, WalkGivesEachRootItsOwnTotalWithOneOrTwoThreads) {
+    for (int i = 0; i < 30; ++i) tmp.file("deep/l1/l2/f" + std::to_string(i), static_cast<std::size_t>(i));
+    const std::vector<std::string> roots = {tmp.path() + "a", tmp.path() + "deep", tmp.path() + "b",
+                                            tmp.path() + "missing"};
+    for (int threads : {1, 2}) {
+        WalkControl control;
+        const auto sizes = fs.folderSizes(roots, control, threads);
+        EXPECT_EQ(sizes, (std::vector<std::int64_t>{150, 435, 0, 0})) << threads;
+        EXPECT_EQ(control.files.load(), 32);
+    }
+    WalkControl cancelled;
+    cancelled.cancel = true;
+    EXPECT_EQ(fs.folderSizes(roots, cancelled, 2), (std::vector<std::int64_t>{0, 0, 0, 0}));
+}
