@@ -185,14 +185,14 @@ std::string doPaintPicture(Zerin& z, CommandCall& c) {
 void registerBitmapCommands(Zerin& zerin) {
     Zerin& z = zerin;
     Dispatcher& d = zerin.dispatcher;
-    d.registerHandler(122, [&z](CommandCall& c) { return doBitmapCreate(z, c); });
-    d.registerHandler(123, [&z](CommandCall& c) { return doBitmapCopy(z, c); });
-    d.registerHandler(124, [&z](CommandCall& c) { return doBitmapLoad(z, c); });
-    d.registerHandler(125, [&z](CommandCall& c) { return doBitmapSave(z, c); });
-    d.registerHandler(126, [&z](CommandCall& c) { return doBitmapSize(z, c, true); });
-    d.registerHandler(127, [&z](CommandCall& c) { return doBitmapSize(z, c, false); });
-    d.registerHandler(133, [&z](CommandCall& c) { return doAlphaBlend(z, c); });
-    d.registerHandler(134, [&z](CommandCall& c) { return doPaintPicture(z, c); });
+    d.registerHandler(Cmd::BitmapCreate, [&z](CommandCall& c) { return doBitmapCreate(z, c); });
+    d.registerHandler(Cmd::BitmapCopy, [&z](CommandCall& c) { return doBitmapCopy(z, c); });
+    d.registerHandler(Cmd::BitmapLoad, [&z](CommandCall& c) { return doBitmapLoad(z, c); });
+    d.registerHandler(Cmd::BitmapSave, [&z](CommandCall& c) { return doBitmapSave(z, c); });
+    d.registerHandler(Cmd::BitmapWidth, [&z](CommandCall& c) { return doBitmapSize(z, c, true); });
+    d.registerHandler(Cmd::BitmapHeight, [&z](CommandCall& c) { return doBitmapSize(z, c, false); });
+    d.registerHandler(Cmd::Alphablend, [&z](CommandCall& c) { return doAlphaBlend(z, c); });
+    d.registerHandler(Cmd::Paintpicture, [&z](CommandCall& c) { return doPaintPicture(z, c); });
 }
 
 }  // namespace zerin

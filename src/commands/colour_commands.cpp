@@ -69,8 +69,8 @@ std::string doBrightness(Zerin& z, CommandCall& c) {
 
 void registerColourCommands(Zerin& zerin) {
     Zerin& z = zerin;
-    zerin.dispatcher.registerHandler(93, [&z](CommandCall& c) { return doBrightness(z, c); });
-    zerin.dispatcher.registerHandler(97, [&z](CommandCall& c) { return doSplitRgb(z, c); });
+    zerin.dispatcher.registerHandler(Cmd::GfxColorBrightness, [&z](CommandCall& c) { return doBrightness(z, c); });
+    zerin.dispatcher.registerHandler(Cmd::GfxColorSplitrgb, [&z](CommandCall& c) { return doSplitRgb(z, c); });
 }
 
 }  // namespace zerin

@@ -196,27 +196,27 @@ std::string doFillStyle(Zerin& z, CommandCall& c) {
 void registerDrawingCommands(Zerin& zerin) {
     Zerin& z = zerin;
     Dispatcher& d = zerin.dispatcher;
-    d.registerHandler(106, [&z](CommandCall& c) { return doShape(z, c, Shape::Line); });
-    d.registerHandler(145, [&z](CommandCall& c) { return doShape(z, c, Shape::Box); });
-    d.registerHandler(107, [&z](CommandCall& c) { return doShape(z, c, Shape::Bar); });
-    d.registerHandler(108, [&z](CommandCall& c) { return doCircle(z, c, false); });
-    d.registerHandler(43, [&z](CommandCall& c) { return doCircle(z, c, true); });
-    d.registerHandler(120, [&z](CommandCall& c) { return doPset(z, c); });
-    d.registerHandler(119, [&z](CommandCall& c) { return doPoint(z, c); });
-    d.registerHandler(94, [&z](CommandCall& c) { return doGfxPrint(z, c); });
-    d.registerHandler(96, [&z](CommandCall& c) { return doDrawWidth(z, c); });
-    d.registerHandler(109, [&z](CommandCall& c) { return doCls(z, c); });
-    d.registerHandler(110, [&z](CommandCall& c) { return doForeColor(z, c); });
-    d.registerHandler(112, [&z](CommandCall& c) { return doFillColor(z, c); });
-    d.registerHandler(111, [&z](CommandCall& c) { return doFillStyle(z, c); });
+    d.registerHandler(Cmd::Line, [&z](CommandCall& c) { return doShape(z, c, Shape::Line); });
+    d.registerHandler(Cmd::Box, [&z](CommandCall& c) { return doShape(z, c, Shape::Box); });
+    d.registerHandler(Cmd::Bar, [&z](CommandCall& c) { return doShape(z, c, Shape::Bar); });
+    d.registerHandler(Cmd::Circle, [&z](CommandCall& c) { return doCircle(z, c, false); });
+    d.registerHandler(Cmd::Circlef, [&z](CommandCall& c) { return doCircle(z, c, true); });
+    d.registerHandler(Cmd::Pset, [&z](CommandCall& c) { return doPset(z, c); });
+    d.registerHandler(Cmd::Point, [&z](CommandCall& c) { return doPoint(z, c); });
+    d.registerHandler(Cmd::GfxPrint, [&z](CommandCall& c) { return doGfxPrint(z, c); });
+    d.registerHandler(Cmd::GfxDrawwidth, [&z](CommandCall& c) { return doDrawWidth(z, c); });
+    d.registerHandler(Cmd::Cls, [&z](CommandCall& c) { return doCls(z, c); });
+    d.registerHandler(Cmd::Forecolor, [&z](CommandCall& c) { return doForeColor(z, c); });
+    d.registerHandler(Cmd::Fillcolor, [&z](CommandCall& c) { return doFillColor(z, c); });
+    d.registerHandler(Cmd::Fillstyle, [&z](CommandCall& c) { return doFillStyle(z, c); });
     // gfx.refresh -> "" : repaint surface 0 from its persistent image
-    d.registerHandler(95, [&z](CommandCall&) {
+    d.registerHandler(Cmd::GfxRefresh, [&z](CommandCall&) {
         if (z.outputWindow.isOpen()) z.outputWindow.host().repaintNow();
         return std::string();
     });
     // gfx.mouse.x / gfx.mouse.y -> the last mouse position over surface 0, Str format
-    d.registerHandler(149, [&z](CommandCall&) { return strFormat(z.outputWindow.lastMouseX()); });
-    d.registerHandler(150, [&z](CommandCall&) { return strFormat(z.outputWindow.lastMouseY()); });
+    d.registerHandler(Cmd::GfxMouseX, [&z](CommandCall&) { return strFormat(z.outputWindow.lastMouseX()); });
+    d.registerHandler(Cmd::GfxMouseY, [&z](CommandCall&) { return strFormat(z.outputWindow.lastMouseY()); });
 }
 
 }  // namespace zerin

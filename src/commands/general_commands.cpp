@@ -32,27 +32,27 @@ void registerGeneralCommands(Zerin& z) {
     registerMediaCommands(z);
 
     // clr -> "true" : empties the debug pane and the output window's text
-    z.dispatcher.registerHandler(58, [&z](CommandCall&) -> std::string {
+    z.dispatcher.registerHandler(Cmd::Clr, [&z](CommandCall&) -> std::string {
         z.txtDebug.clear();
         if (TextBox* out = z.output.outputWindowText()) out->clear();
         return "true";
     });
 
     // do_slow -> "" : switches slow mode
-    z.dispatcher.registerHandler(77, [&z](CommandCall&) -> std::string {
+    z.dispatcher.registerHandler(Cmd::DoSlow, [&z](CommandCall&) -> std::string {
         z.run.slowMode = !z.run.slowMode;
         return {};
     });
 
     // window.input ["reset"] -> the input text; "reset" then clears it
-    z.dispatcher.registerHandler(73, [&z](CommandCall& c) -> std::string {
+    z.dispatcher.registerHandler(Cmd::WindowInput, [&z](CommandCall& c) -> std::string {
         std::string result = z.run.inputText;
         if (text::lower(text::trim(c.arg)) == "reset") z.run.inputText.clear();
         return result;
     });
 
     // do.titlebar [/s|on|off] -> "on" or "" (the state) without a known word
-    z.dispatcher.registerHandler(78, [&z](CommandCall& c) -> std::string {
+    z.dispatcher.registerHandler(Cmd::DoTitlebar, [&z](CommandCall& c) -> std::string {
         std::string word = text::lower(text::trim(c.arg));
         bool shown = z.ui->titleBarShown();
         bool want;
@@ -69,12 +69,12 @@ void registerGeneralCommands(Zerin& z) {
     });
 
     // time.tickcount -> milliseconds since system start, Str format
-    z.dispatcher.registerHandler(128, [&z](CommandCall&) -> std::string {
+    z.dispatcher.registerHandler(Cmd::TimeTickcount, [&z](CommandCall&) -> std::string {
         return strFormat(std::int64_t{tick32(z)});
     });
 
     // time.fps -> 1000 / milliseconds since the previous time.fps
-    z.dispatcher.registerHandler(129, [&z](CommandCall&) -> std::string {
+    z.dispatcher.registerHandler(Cmd::TimeFps, [&z](CommandCall&) -> std::string {
         std::int32_t now = tick32(z);
         std::int64_t elapsed = std::int64_t{now} - z.general.fpsPreviousTick;
         if (elapsed == 0) {
@@ -87,7 +87,7 @@ void registerGeneralCommands(Zerin& z) {
     });
 
     // time.factor -> milliseconds since the previous time.factor / 40 (at least 1 ms)
-    z.dispatcher.registerHandler(130, [&z](CommandCall&) -> std::string {
+    z.dispatcher.registerHandler(Cmd::TimeFactor, [&z](CommandCall&) -> std::string {
         std::int32_t now = tick32(z);
         std::int64_t elapsed = std::int64_t{now} - z.general.factorPreviousTick;
         if (elapsed == 0) elapsed = 1;
@@ -96,7 +96,7 @@ void registerGeneralCommands(Zerin& z) {
     });
 
     // thread.priority [word] -> the word of the priority in force before the call
-    z.dispatcher.registerHandler(135, [&z](CommandCall& c) -> std::string {
+    z.dispatcher.registerHandler(Cmd::ThreadPriority, [&z](CommandCall& c) -> std::string {
         std::string result(priorityWord(z.platform.system.threadPriority()));
         std::string word = text::upper(text::trim(c.arg));
         if (word.empty()) return result;
@@ -110,7 +110,7 @@ void registerGeneralCommands(Zerin& z) {
     });
 
     // do_mouse_autofocus [0|1|/S] -> "1" or "0" : sets, clears or switches mouse auto-focus
-    z.dispatcher.registerHandler(54, [&z](CommandCall& c) -> std::string {
+    z.dispatcher.registerHandler(Cmd::DoMouseAutofocus, [&z](CommandCall& c) -> std::string {
         static const HelpText help{kAutofocusDescription, kAutofocusHelp, true};
         std::string answer;
         if (answerHelp(c.arg, help, answer)) return answer;
@@ -133,7 +133,7 @@ void registerGeneralCommands(Zerin& z) {
     });
 
     // hibernate -> "" : asks the system to hibernate
-    z.dispatcher.registerHandler(141, [&z](CommandCall&) -> std::string {
+    z.dispatcher.registerHandler(Cmd::Hibernate, [&z](CommandCall&) -> std::string {
         std::string reason;
         if (!z.platform.system.hibernate(reason)) z.output.debugMessage(std::string(kHibernateRefused) + reason);
         return {};

@@ -1,7 +1,6 @@
 // Sounds and the date a photo was taken.
 #include <cmath>
 #include <cstdint>
-#include <fstream>
 #include <new>
 
 #include "commands/general_commands.h"
@@ -34,30 +33,45 @@ void registerMediaCommands(Zerin& z) {
     using namespace general_text;
 
     // sound.load path -> "" : keeps the file's bytes for sound.play
-    z.dispatcher.registerHandler(137, [&z](CommandCall& c) -> std::string {
+    z.dispatcher.registerHandler(Cmd::SoundLoad, [&z](CommandCall& c) -> std::string {
         std::string path = soundPath(z, c.arg);
         std::string progress = std::string(kSoundOpening) + path;
-        try {
-            std::ifstream in(path, std::ios::binary | std::ios::ate);
-            if (!in) throw std::ios_base::failure("open");
-            progress = kSoundResizing;
-            std::streamoff length = in.tellg();
-            if (length < 0) throw std::ios_base::failure("size");
-            std::vector<std::uint8_t> bytes(static_cast<std::size_t>(length));
-            progress = kSoundLoading;
-            in.seekg(0);
-            if (!in.read(reinterpret_cast<char*>(bytes.data()), length)) throw std::ios_base::failure("read");
-            progress = kSoundClosing;
-            in.close();
-            z.general.soundBuffer = std::move(bytes);
-        } catch (const std::exception&) {
+        // The message names the step that failed. Only a regular file is read: a FIFO
+        // given as a sound would otherwise stop Zerin until someone writes to it.
+        FsResult<std::unique_ptr<OpenFile>> file = z.fileSystem->open(path, OpenMode::Read);
+        if (!file) {
             z.output.debugMessage(progress);
+            return {};
         }
+        progress = kSoundResizing;
+        const FsResult<FileInfo> info = file.value->info();
+        if (!info || info.value.kind != FileKind::File) {
+            z.output.debugMessage(progress);
+            return {};
+        }
+        std::vector<std::uint8_t> bytes(static_cast<std::size_t>(info.value.size));
+        progress = kSoundLoading;
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            const FsResult<std::size_t> n =
+                file.value->read(reinterpret_cast<char*>(bytes.data()) + done, bytes.size() - done);
+            if (!n || n.value == 0) {
+                z.output.debugMessage(progress);
+                return {};
+            }
+            done += n.value;
+        }
+        progress = kSoundClosing;
+        if (!file.value->close()) {
+            z.output.debugMessage(progress);
+            return {};
+        }
+        z.general.soundBuffer = std::move(bytes);
         return {};
     });
 
     // sound.play [left right] -> "" : sets the wave volume and plays the loaded sound
-    z.dispatcher.registerHandler(136, [&z](CommandCall& c) -> std::string {
+    z.dispatcher.registerHandler(Cmd::SoundPlay, [&z](CommandCall& c) -> std::string {
         std::vector<double> n = numericArguments(z, c.arg, c.locals);
         std::uint32_t volume = n.size() >= 2 ? volumeBits(n[1]) << 16 | volumeBits(n[0]) : 0;
         z.platform.sound.setWaveVolume(volume);
@@ -68,10 +82,10 @@ void registerMediaCommands(Zerin& z) {
     });
 
     // do_photo_date path -> "yyyy-mm-dd" from the EXIF date taken, or ""
-    z.dispatcher.registerHandler(61, [&z](CommandCall& c) -> std::string {
+    z.dispatcher.registerHandler(Cmd::DoPhotoDate, [&z](CommandCall& c) -> std::string {
         std::string path(c.arg);
         if (path.empty()) return {};
-        ExifReader reader(z.platform.dialogs);
+        ExifReader reader(z.platform.dialogs, *z.fileSystem);
         if (!reader.Load(path)) {
             z.output.print(std::string(kPhotoError) + path);
             return {};

@@ -159,22 +159,22 @@ std::string doWindowGeometry(Zerin& z, CommandCall& c, Edge edge) {
 void registerOutputFrameCommands(Zerin& zerin) {
     Zerin& z = zerin;
     Dispatcher& d = zerin.dispatcher;
-    d.registerHandler(66, [&z](CommandCall& c) { return doWindow(z, c.arg); });
-    d.registerHandler(98, [&z](CommandCall& c) { return doGfxOpen(z, c.arg); });
-    d.registerHandler(144, [&z](CommandCall& c) { return doWindowTitle(z, c.arg); });
-    d.registerHandler(68, [&z](CommandCall& c) { return doOutputButtonAdd(z, c.arg); });
-    d.registerHandler(69, [&z](CommandCall& c) { return doButtonRemove(z, c.arg); });
-    d.registerHandler(70, [&z](CommandCall& c) { return doButtonColor(z, c.arg); });
-    d.registerHandler(102, [&z](CommandCall& c) { return doWindowGeometry(z, c, Edge::Left); });
-    d.registerHandler(103, [&z](CommandCall& c) { return doWindowGeometry(z, c, Edge::Top); });
-    d.registerHandler(104, [&z](CommandCall& c) { return doWindowGeometry(z, c, Edge::Width); });
-    d.registerHandler(105, [&z](CommandCall& c) { return doWindowGeometry(z, c, Edge::Height); });
+    d.registerHandler(Cmd::Window, [&z](CommandCall& c) { return doWindow(z, c.arg); });
+    d.registerHandler(Cmd::GfxOpen, [&z](CommandCall& c) { return doGfxOpen(z, c.arg); });
+    d.registerHandler(Cmd::WindowTitle, [&z](CommandCall& c) { return doWindowTitle(z, c.arg); });
+    d.registerHandler(Cmd::Button, [&z](CommandCall& c) { return doOutputButtonAdd(z, c.arg); });
+    d.registerHandler(Cmd::ButtonRemove, [&z](CommandCall& c) { return doButtonRemove(z, c.arg); });
+    d.registerHandler(Cmd::ButtonColor, [&z](CommandCall& c) { return doButtonColor(z, c.arg); });
+    d.registerHandler(Cmd::WindowLeft, [&z](CommandCall& c) { return doWindowGeometry(z, c, Edge::Left); });
+    d.registerHandler(Cmd::WindowTop, [&z](CommandCall& c) { return doWindowGeometry(z, c, Edge::Top); });
+    d.registerHandler(Cmd::WindowWidth, [&z](CommandCall& c) { return doWindowGeometry(z, c, Edge::Width); });
+    d.registerHandler(Cmd::WindowHeight, [&z](CommandCall& c) { return doWindowGeometry(z, c, Edge::Height); });
     // client.left / client.top -> the screen position of the client area
-    d.registerHandler(116, [&z](CommandCall&) {
+    d.registerHandler(Cmd::ClientLeft, [&z](CommandCall&) {
         if (!z.outputWindow.isOpen()) return std::string();
         return strFormat(std::int64_t{z.outputWindow.host().client().x});
     });
-    d.registerHandler(117, [&z](CommandCall&) {
+    d.registerHandler(Cmd::ClientTop, [&z](CommandCall&) {
         if (!z.outputWindow.isOpen()) return std::string();
         return strFormat(std::int64_t{z.outputWindow.host().client().y});
     });

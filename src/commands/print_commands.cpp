@@ -7,17 +7,17 @@ namespace zerin {
 void registerPrintCommands(Zerin& zerin) {
     Output& out = zerin.output;
     // ? text -> "" : print with a line end
-    zerin.dispatcher.registerHandler(12, [&out](CommandCall& c) {
+    zerin.dispatcher.registerHandler(Cmd::Print, [&out](CommandCall& c) {
         out.print(c.arg);
         return std::string();
     });
     // ?. text -> "" : print without a line end
-    zerin.dispatcher.registerHandler(86, [&out](CommandCall& c) {
+    zerin.dispatcher.registerHandler(Cmd::PrintInline, [&out](CommandCall& c) {
         out.print(c.arg, true);
         return std::string();
     });
     // ! text -> "" : print with a line end, always also to the debug pane
-    zerin.dispatcher.registerHandler(118, [&out](CommandCall& c) {
+    zerin.dispatcher.registerHandler(Cmd::PrintDebug, [&out](CommandCall& c) {
         out.print(c.arg, false, true);
         return std::string();
     });

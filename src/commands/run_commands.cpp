@@ -13,15 +13,8 @@ namespace {
 
 constexpr int kRunWaitPollMs = 100;
 
-// Paths from source_allselected keep their parentheses escaped as ":[" and ":]". A line run
-// by name has them turned back, a compiled line does not; a program must get the real
-// file names either way.
-std::string unescapeParentheses(std::string_view commandLine) {
-    return text::replaceAll(text::replaceAll(commandLine, ":[", "("), ":]", ")");
-}
-
 std::unique_ptr<RunningProcess> startCommandLine(Zerin& z, std::string_view commandLine, WindowStyle style) {
-    std::vector<std::string> argv = splitCommandLine(unescapeParentheses(commandLine));
+    std::vector<std::string> argv = splitCommandLine(commandLine);
     if (argv.empty()) return nullptr;
     return z.platform.processes.start(argv, style);
 }
@@ -69,8 +62,8 @@ void registerRunCommands(Zerin& z) {
         z.platform.dialogs.messageBox(kRunFailed, kProgramName, MsgButtons::Ok);
         return {};
     };
-    z.dispatcher.registerHandler(45, doRun);
-    z.dispatcher.registerHandler(46, doRun);
+    z.dispatcher.registerHandler(Cmd::DoRun, doRun);
+    z.dispatcher.registerHandler(Cmd::DoRunS, doRun);
 
     // do_runwait "program" [arguments] -> the exit code ; do_runwait_s starts it hidden
     auto doRunWait = [&z](CommandCall& c) -> std::string {
@@ -94,29 +87,29 @@ void registerRunCommands(Zerin& z) {
         z.output.debugMessage(std::string(kRunWaitExitcode) + result + "'");
         return result;
     };
-    z.dispatcher.registerHandler(47, doRunWait);
-    z.dispatcher.registerHandler(48, doRunWait);
+    z.dispatcher.registerHandler(Cmd::DoRunwait, doRunWait);
+    z.dispatcher.registerHandler(Cmd::DoRunwaitS, doRunWait);
 
     // do_query_okcancel question -> "0" for Cancel, "1" otherwise
-    z.dispatcher.registerHandler(53, [&z](CommandCall& c) -> std::string {
+    z.dispatcher.registerHandler(Cmd::DoQueryOkcancel, [&z](CommandCall& c) -> std::string {
         if (asksForHelp(c.arg)) return {};
         MsgResult r = z.platform.dialogs.messageBox(c.arg, kProgramName, MsgButtons::OkCancel);
         return r == MsgResult::Cancel ? "0" : "1";
     });
 
     // query question -> "1" for OK, "0" for Cancel
-    z.dispatcher.registerHandler(55, [&z](CommandCall& c) -> std::string {
+    z.dispatcher.registerHandler(Cmd::Query, [&z](CommandCall& c) -> std::string {
         MsgResult r = z.platform.dialogs.messageBox(c.arg, kProgramName, MsgButtons::OkCancel);
         return r == MsgResult::Ok ? "1" : "0";
     });
 
     // input prompt -> the answer, "" when the box is closed without Enter
-    z.dispatcher.registerHandler(57, [&z](CommandCall& c) -> std::string {
+    z.dispatcher.registerHandler(Cmd::Input, [&z](CommandCall& c) -> std::string {
         return z.platform.dialogs.inputBox(c.arg, z.settings.fontSize).value_or(std::string());
     });
 
     // execute "location\name" [parameters] -> the script's APP.RETURN value
-    z.dispatcher.registerHandler(132, [&z](CommandCall& c) -> std::string {
+    z.dispatcher.registerHandler(Cmd::Execute, [&z](CommandCall& c) -> std::string {
         std::string name, parameters;
         splitScriptName(c.arg, name, parameters);
         const StoredScript* script = z.scripts.findByLocationName(name);
@@ -138,7 +131,7 @@ void registerRunCommands(Zerin& z) {
     });
 
     // do_text_execute -> "" : runs the code editor's script as the editor does
-    z.dispatcher.registerHandler(42, [&z](CommandCall&) -> std::string {
+    z.dispatcher.registerHandler(Cmd::DoTextExecute, [&z](CommandCall&) -> std::string {
         z.interpreter.RunEditor("", &z.txtCode, "");
         return {};
     });

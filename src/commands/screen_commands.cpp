@@ -79,12 +79,12 @@ std::string doWindowSetFocus(Zerin& z, CommandCall& c) {
 void registerScreenCommands(Zerin& zerin) {
     Zerin& z = zerin;
     Dispatcher& d = zerin.dispatcher;
-    d.registerHandler(113, [&z](CommandCall& c) { return doMouse(z, c, true); });
-    d.registerHandler(114, [&z](CommandCall& c) { return doMouse(z, c, false); });
+    d.registerHandler(Cmd::MouseX, [&z](CommandCall& c) { return doMouse(z, c, true); });
+    d.registerHandler(Cmd::MouseY, [&z](CommandCall& c) { return doMouse(z, c, false); });
     // mouse.button -> 1 for the left button plus 2 for the right one, Str format
-    d.registerHandler(115, [&z](CommandCall&) { return strFormat(std::int64_t{z.platform.keys.mouseButtons() & 3}); });
-    d.registerHandler(139, [&z](CommandCall& c) { return doWindowMove(z, c); });
-    d.registerHandler(138, [&z](CommandCall& c) { return doWindowSetFocus(z, c); });
+    d.registerHandler(Cmd::MouseButton, [&z](CommandCall&) { return strFormat(std::int64_t{z.platform.keys.mouseButtons() & 3}); });
+    d.registerHandler(Cmd::WindowMove, [&z](CommandCall& c) { return doWindowMove(z, c); });
+    d.registerHandler(Cmd::WindowSetfocus, [&z](CommandCall& c) { return doWindowSetFocus(z, c); });
 }
 
 }  // namespace zerin

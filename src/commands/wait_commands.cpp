@@ -55,11 +55,11 @@ void registerWaitCommands(Zerin& z) {
         } while (static_cast<double>(elapsed) <= ms);
         return {};
     };
-    z.dispatcher.registerHandler(49, doWait);
-    z.dispatcher.registerHandler(131, doWait);
+    z.dispatcher.registerHandler(Cmd::DoWait, doWait);
+    z.dispatcher.registerHandler(Cmd::Wait, doWait);
 
     // do_pause -> "" : paused until a stop request arrives
-    z.dispatcher.registerHandler(67, [&z](CommandCall&) -> std::string {
+    z.dispatcher.registerHandler(Cmd::DoPause, [&z](CommandCall&) -> std::string {
         z.run.paused = true;
         pumpUntil(z, kPausePollMs, [&z] { return z.run.stopRequest; });
         z.run.paused = false;
@@ -67,7 +67,7 @@ void registerWaitCommands(Zerin& z) {
     });
 
     // wait.input -> the input text (a button name, a typed line or "WINDOW.CLOSED")
-    z.dispatcher.registerHandler(71, [&z](CommandCall&) -> std::string {
+    z.dispatcher.registerHandler(Cmd::WaitInput, [&z](CommandCall&) -> std::string {
         z.run.waitingForInput = true;
         z.run.inputText.clear();
         if (!z.output.outputWindowOpen()) {
@@ -82,7 +82,7 @@ void registerWaitCommands(Zerin& z) {
     });
 
     // wait.input.text [prompt] -> the line typed into the output window
-    z.dispatcher.registerHandler(72, [&z](CommandCall& c) -> std::string {
+    z.dispatcher.registerHandler(Cmd::WaitInputText, [&z](CommandCall& c) -> std::string {
         z.run.waitingForTextInput = true;
         z.run.inputText.clear();
         TextBox* out = z.output.outputWindowText();

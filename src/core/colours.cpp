@@ -9,7 +9,8 @@ Colour shade(Colour colour, int percent) {
     Colour result = 0;
     for (Colour mask : {Colour{0xff0000}, Colour{0x00ff00}, Colour{0x0000ff}}) {
         const double channel = static_cast<double>(colour & mask);
-        // Halves go to the even neighbour, as the original integer conversion did.
+        // Halves go to the even neighbour (2.5 gives 2, 3.5 gives 4), so a shade is the
+        // same on every machine and in every run.
         const double scaled = std::nearbyint(channel * static_cast<double>(factor));
         const auto value = scaled < 0 ? 0 : static_cast<std::uint64_t>(scaled);
         result += static_cast<Colour>(value) & mask;

@@ -43,9 +43,14 @@ ProgramArguments parseProgramArguments(const std::vector<std::string>& args) {
         if (!text::trimLeft(args[i]).empty()) parsed.commandLine = splitCommandLine(args[i]);
         return parsed;
     }
-    CommandLine line{args[i], {}};
+    // The first word names the script, quoted or not, as a single command line would;
+    // what follows its closing quote inside the same word comes before the other words.
+    CommandLine line = splitCommandLine(args[i]);
+    if (!text::trimLeft(args[i]).starts_with('"')) line = CommandLine{args[i], {}};
+    bool first = line.arguments.empty();
     for (std::size_t k = i + 1; k < args.size(); ++k) {
-        if (k > i + 1) line.arguments += ' ';
+        if (!first) line.arguments += ' ';
+        first = false;
         line.arguments += args[k];
     }
     parsed.commandLine = std::move(line);

@@ -3,7 +3,9 @@
 #include "commands/output_window_commands.h"
 #include "commands/general_commands.h"
 #include "commands/print_commands.h"
+#include "commands/text_editor_commands.h"
 #include "modes/main_window_commands.h"
+#include "modes/script_editor.h"
 #include "panes/pane_commands.h"
 #include "script/dispatcher_commands.h"
 #include "script/functions.h"
@@ -22,6 +24,8 @@ void registerAllCommands(Zerin& zerin) {
     registerPaneCommands(zerin);
     registerGeneralCommands(zerin);
     registerOutputWindowCommands(zerin);
+    registerScriptEditorCommands(zerin);
+    registerTextEditorCommands(zerin);
 }
 
 }  // namespace zerin

@@ -1,11 +1,11 @@
 #include "core/settings_file.h"
 
+#include <cerrno>
 #include <cstdint>
 #include <exception>
 #include <limits>
 #include <vector>
 
-#include "platform/posix/atomic_file.h"
 #include "core/text.h"
 #include "core/zerin.h"
 #include "script/value.h"
@@ -228,7 +228,7 @@ void loadSettingsText(Zerin& zerin, std::string_view fileContent) {
 
     std::string decoded;
     if (!text::isValidUtf8(fileContent)) {
-        // A file brought from Windows is in its ANSI code page.
+        // A file that is not UTF-8 was written in the Windows-1252 code page.
         decoded = text::windows1252ToUtf8(fileContent);
         fileContent = decoded;
     }
@@ -240,15 +240,14 @@ void loadSettingsText(Zerin& zerin, std::string_view fileContent) {
 }
 
 void SettingsLoad(Zerin& zerin) {
-    std::string content, error;
-    switch (readWholeFile(settingsPath(zerin), content, error)) {
-        case ReadResult::Ok: break;
-        case ReadResult::Missing: content.clear(); break;
-        case ReadResult::Failed:
-            zerin.output.debugMessage(std::string(settings_messages::kLoadFailed) + error);
-            content.clear();
-            break;
-    }
+    std::string content;
+    const std::string path = settingsPath(zerin).string();
+    const FsStatus status = zerin.fileSystem->readFile(path, content);
+    // A missing file is a first start, not a failure.
+    if (!status && status.error() != ENOENT)
+        zerin.output.debugMessage(std::string(settings_messages::kLoadFailed) + "cannot read " + path + ": " +
+                                  status.message());
+    if (!status) content.clear();
     loadSettingsText(zerin, content);
 }
 
@@ -334,9 +333,9 @@ bool do_default_save(Zerin& zerin) {
         zerin.output.debugMessage(settings_messages::kSaveWhileLoading);
         return false;
     }
-    std::string error;
-    if (!writeFileAtomically(settingsPath(zerin), settingsText(zerin), error)) {
-        zerin.output.debugMessage(std::string(settings_messages::kSaveFailed) + error);
+    const FsStatus status = zerin.fileSystem->writeFileAtomic(settingsPath(zerin).string(), settingsText(zerin));
+    if (!status) {
+        zerin.output.debugMessage(std::string(settings_messages::kSaveFailed) + status.message());
         return false;
     }
     return true;
@@ -344,7 +343,7 @@ bool do_default_save(Zerin& zerin) {
 
 void registerSettingsCommands(Zerin& zerin) {
     // do_default_save -> ""
-    zerin.dispatcher.registerHandler(41, [&zerin](CommandCall&) {
+    zerin.dispatcher.registerHandler(Cmd::DoDefaultSave, [&zerin](CommandCall&) {
         do_default_save(zerin);
         return std::string();
     });

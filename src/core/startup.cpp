@@ -13,9 +13,6 @@ namespace zerin {
 
 namespace {
 
-constexpr int kDoVlcWallpaper = 34;
-constexpr int kDoMouseAutofocus = 54;
-
 // Start-up has no failure handling of its own in the steps it calls; a step that throws
 // is reported with its name and the next step still runs.
 class StepRunner {
@@ -46,10 +43,10 @@ void defaultPublic(Zerin& zerin, const std::string& name, std::string value) {
     if (!zerin.publicVars.indexed(name)) zerin.publicVars.indexAppend(name);
 }
 
-void callIfRegistered(Zerin& zerin, int number, std::string_view arg) {
-    if (!zerin.dispatcher.hasHandler(number)) return;
+void callIfRegistered(Zerin& zerin, Cmd command, std::string_view arg) {
+    if (!zerin.dispatcher.hasHandler(command)) return;
     Variables scratch;
-    zerin.dispatcher.chkCommand(arg, scratch, number);
+    zerin.dispatcher.chkCommand(arg, scratch, commandNumber(command));
 }
 
 }  // namespace
@@ -91,12 +88,12 @@ StartupOutcome runStartup(Zerin& zerin, const std::optional<CommandLine>& comman
     zerin.txtCode.clear();
     zerin.txtDebug.clear();
 
-    if (s.vlcBackground && zerin.dispatcher.hasHandler(kDoVlcWallpaper)) {
+    if (s.vlcBackground && zerin.dispatcher.hasHandler(Cmd::DoVlcWallpaper)) {
         // do_vlc_wallpaper switches the background mode on again and applies it.
         s.vlcBackground = false;
-        step("do_vlc_wallpaper", [&] { callIfRegistered(zerin, kDoVlcWallpaper, ""); });
+        step("do_vlc_wallpaper", [&] { callIfRegistered(zerin, Cmd::DoVlcWallpaper, ""); });
     }
-    if (s.mouseAutofocus) step("do_mouse_autofocus", [&] { callIfRegistered(zerin, kDoMouseAutofocus, ""); });
+    if (s.mouseAutofocus) step("do_mouse_autofocus", [&] { callIfRegistered(zerin, Cmd::DoMouseAutofocus, ""); });
 
     step.hook("parent buttons", steps.sizeParentButtonFonts);
     step("drives", [&] { zerin.panes.drives.refresh(*zerin.fileSystem); });

@@ -1,5 +1,6 @@
 #include "core/text.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -85,7 +86,11 @@ std::vector<std::string_view> split(std::string_view s, char sep) {
 std::string_view firstWord(std::string_view s, std::string_view* rest) {
     std::size_t end;
     if (!s.empty() && s[0] == '"') {
+        // A doubled quote inside the quotes is one quote of the word, as the program-
+        // argument splitter reads it.
         std::size_t close = s.find('"', 1);
+        while (close != std::string_view::npos && close + 1 < s.size() && s[close + 1] == '"')
+            close = s.find('"', close + 2);
         end = close == std::string_view::npos ? s.size() : close + 1;
         // A quoted word ends at its closing quote; the text up to the next blank still
         // belongs to it so that "a b"c stays one word.
@@ -162,12 +167,14 @@ static void appendUtf8(std::string& out, std::uint32_t cp) {
     }
 }
 
+// 0x80-0x9F differ from Latin-1; undefined slots map to their C1 control points.
+static constexpr std::array<std::uint16_t, 32> kHigh1252 = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
 std::string windows1252ToUtf8(std::string_view s) {
-    // 0x80-0x9F differ from Latin-1; undefined slots map to their C1 control points.
-    static constexpr std::array<std::uint16_t, 32> kHigh = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    const auto& kHigh = kHigh1252;
     std::string out;
     out.reserve(s.size() + s.size() / 8);
     for (unsigned char c : s) {
@@ -176,6 +183,33 @@ std::string windows1252ToUtf8(std::string_view s) {
         else appendUtf8(out, c);
     }
     return out;
+}
+
+bool utf8ToWindows1252(std::string_view s, std::string& out) {
+    out.clear();
+    out.reserve(s.size());
+    if (!isValidUtf8(s)) return false;
+    std::size_t i = 0;
+    while (i < s.size()) {
+        auto c = static_cast<unsigned char>(s[i]);
+        if (c < 0x80) {
+            out.push_back(static_cast<char>(c));
+            ++i;
+            continue;
+        }
+        std::size_t len = (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : 4;
+        std::uint32_t cp = c & (len == 2 ? 0x1F : len == 3 ? 0x0F : 0x07);
+        for (std::size_t k = 1; k < len; ++k) cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+        i += len;
+        if (cp >= 0xA0 && cp <= 0xFF) {
+            out.push_back(static_cast<char>(cp));
+            continue;
+        }
+        auto at = std::find(kHigh1252.begin(), kHigh1252.end(), static_cast<std::uint16_t>(cp));
+        if (cp > 0xFFFF || at == kHigh1252.end()) return false;
+        out.push_back(static_cast<char>(0x80 + (at - kHigh1252.begin())));
+    }
+    return true;
 }
 
 }  // namespace zerin::text

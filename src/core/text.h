@@ -17,7 +17,7 @@ std::string upper(std::string_view s);
 bool iequals(std::string_view a, std::string_view b);
 bool istartsWith(std::string_view s, std::string_view prefix);
 
-// Blanks only (VB's Trim/LTrim/RTrim): tabs and line breaks are kept.
+// Blanks (spaces) only: tabs and line breaks are kept.
 std::string_view trim(std::string_view s);
 std::string_view trimLeft(std::string_view s);
 std::string_view trimRight(std::string_view s);
@@ -42,5 +42,9 @@ std::size_t byteOffsetOfChar(std::string_view s, std::size_t chars);
 std::string_view charSubstr(std::string_view s, std::size_t start, std::size_t count);
 bool isValidUtf8(std::string_view s);
 std::string windows1252ToUtf8(std::string_view s);
+// The way back: false when `s` holds a character that Windows-1252 has no byte for (or
+// is not valid UTF-8); `out` is then incomplete. windows1252ToUtf8 of any bytes comes
+// back to the same bytes.
+bool utf8ToWindows1252(std::string_view s, std::string& out);
 
 }  // namespace zerin::text

@@ -12,6 +12,9 @@ public:
     virtual ~UiHost() = default;
     // do.refresh and the other full refreshes: re-run the window's layout.
     virtual void refreshLayout() {}
+    // The font size setting changed: every element that shows text takes it, then the
+    // window's resize runs.
+    virtual void fontSizeChanged() {}
     // do.titlebar: returns false when the window could not change.
     virtual bool showTitleBar(bool show) { (void)show; return true; }
     virtual bool titleBarShown() const { return true; }

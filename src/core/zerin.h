@@ -9,6 +9,7 @@
 #include "commands/general_state.h"
 #include "commands/output.h"
 #include "commands/output_window.h"
+#include "commands/text_editor.h"
 #include "core/settings.h"
 #include "core/text_box.h"
 #include "core/ui_host.h"
@@ -49,6 +50,8 @@ public:
     // Text controls the logic owns; the visible ones have Qt views.
     TextBox txtDebug;     // the debug pane
     TextBox txtCode;      // the code editor: runs uncompiled (editor mode)
+    TextBox txtEditor;    // the text editor of the text display mode
+    TextEditorFile editorFile;
     TextBox txtOnLoad;    // hidden buffers, refilled for each run
     TextBox txtBackCode;
     TextBox txtExec;

@@ -1,14 +1,12 @@
 #include "media/exif_reader.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <unordered_set>
 
 #include "core/text.h"
 #include "platform/dialogs.h"
+#include "platform/file_system.h"
 
 namespace zerin {
 
@@ -150,8 +148,8 @@ void ExifReader::setPicFile(const std::string& path) {
     if (path.empty()) return;
     char last = path.back();
     if (last != 'g' && last != 'G') return;
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) return;
+    const FsResult<FileInfo> info = m_fileSystem.stat(path);
+    if (!info || info.value.kind != FileKind::File) return;
     m_picFile = path;
 }
 
@@ -159,11 +157,9 @@ bool ExifReader::Load(const std::string& path) {
     if (m_picFile.empty()) m_picFile = path;
     m_loaded = false;
     if (m_picFile.empty()) return false;
-    std::ifstream in(m_picFile, std::ios::binary);
-    if (!in) return false;
-    std::vector<std::uint8_t> data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return false;
-    return parse(data);
+    std::string bytes;
+    if (!m_fileSystem.readRegularFile(m_picFile, bytes, kExifReadLimit)) return false;
+    return parse(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
 }
 
 bool ExifReader::parse(std::span<const std::uint8_t> data) {

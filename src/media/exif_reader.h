@@ -5,6 +5,7 @@
 // that points back into itself ends.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -14,11 +15,15 @@
 namespace zerin {
 
 class Dialogs;
+class FileSystem;
 
 inline constexpr std::string_view kExifTagBoxTitle = "Get JPEG file tag";
 inline constexpr std::string_view kExifCannotLoad = "Cannot load file";
 inline constexpr std::uint32_t kExifTagDateTimeOriginal = 36867;
 inline constexpr std::uint32_t kExifTagExifIfd = 34665;
+// The EXIF block is an APP1 segment (at most 64 KB) near the start of the file, after at
+// most a JFIF segment: this much of a photo is read, however large the file.
+inline constexpr std::size_t kExifReadLimit = 128 * 1024;
 
 struct ExifTag {
     std::uint32_t number = 0;
@@ -30,7 +35,7 @@ struct ExifTag {
 
 class ExifReader {
 public:
-    explicit ExifReader(Dialogs& dialogs) : m_dialogs(dialogs) {}
+    ExifReader(Dialogs& dialogs, FileSystem& fileSystem) : m_dialogs(dialogs), m_fileSystem(fileSystem) {}
 
     // Accepted only when the file exists (not a folder) and the path ends in "g" or "G";
     // otherwise the picture file stays as it was.
@@ -38,7 +43,8 @@ public:
     const std::string& picFile() const { return m_picFile; }
     bool loaded() const { return m_loaded; }
 
-    // Reads the picture file (the given path when none is set) and parses it. A second
+    // Reads the start of the picture file (the given path when none is set; regular files
+    // only, so a FIFO never blocks) and parses it. A second
     // Load reads the file again and appends its entries a second time.
     bool Load(const std::string& path = {});
     // Parses bytes already in memory (what Load does after reading the file).
@@ -53,6 +59,7 @@ public:
 
 private:
     Dialogs& m_dialogs;
+    FileSystem& m_fileSystem;
     std::string m_picFile;
     bool m_loaded = false;
     std::vector<ExifTag> m_tags;

@@ -5,6 +5,7 @@
 #include "core/colours.h"
 #include "core/text.h"
 #include "core/zerin.h"
+#include "modes/command_runner.h"
 #include "modes/mode_messages.h"
 #include "modes/mode_script.h"
 #include "script/value.h"
@@ -58,16 +59,8 @@ int BarBuilder::captionWidth(std::string_view caption) {
 bool BarBuilder::runLoadSection(std::string_view script, ButtonRef ref) {
     std::optional<std::string> section = loadSection(script);
     if (!section) return true;
-    RunState& run = m_zerin.run;
-    if (run.waitingForInput) {
-        m_zerin.platform.dialogs.messageBox(modemsg::kWaitingForInput, modemsg::kTitle, MsgButtons::Ok);
-        return false;
-    }
-    if (run.paused) {
-        m_zerin.platform.dialogs.messageBox(modemsg::kPaused, modemsg::kTitle, MsgButtons::Ok);
-        return false;
-    }
-    run.stopRequest = false;
+    if (!mayStartScript(m_zerin)) return false;
+    m_zerin.run.stopRequest = false;
     m_zerin.bars.running = ref;
     m_zerin.txtOnLoad.setText(*section);
     m_zerin.interpreter.RunEditor("", &m_zerin.txtOnLoad, "");

@@ -32,7 +32,8 @@ struct BarElement {
     bool visible = false;
 };
 
-enum class BarId { Top, Right };
+// Menu: an entry of the pop-up menu window that is running a script.
+enum class BarId { Top, Right, Menu };
 
 struct ButtonRef {
     BarId bar = BarId::Top;

@@ -3,25 +3,29 @@
 #include <cmath>
 #include <system_error>
 
+#include "commands/command_line.h"
 #include "core/text.h"
 #include "core/zerin.h"
 #include "modes/desktop_shortcut.h"
 #include "modes/mode_messages.h"
 #include "modes/mode_script.h"
+#include "script/value_escape.h"
 
 namespace zerin {
 
-bool CommandRunner::mayStart() {
-    if (m_zerin.run.waitingForInput) {
-        m_zerin.platform.dialogs.messageBox(modemsg::kWaitingForInput, modemsg::kTitle, MsgButtons::Ok);
+bool mayStartScript(Zerin& zerin) {
+    if (zerin.run.waitingForInput) {
+        zerin.platform.dialogs.messageBox(modemsg::kWaitingForInput, modemsg::kTitle, MsgButtons::Ok);
         return false;
     }
-    if (m_zerin.run.paused) {
-        m_zerin.platform.dialogs.messageBox(modemsg::kPaused, modemsg::kTitle, MsgButtons::Ok);
+    if (zerin.run.paused) {
+        zerin.platform.dialogs.messageBox(modemsg::kPaused, modemsg::kTitle, MsgButtons::Ok);
         return false;
     }
     return true;
 }
+
+bool CommandRunner::mayStart() { return mayStartScript(m_zerin); }
 
 void CommandRunner::run(const std::string& script) {
     m_zerin.txtBackCode.setText(script);
@@ -95,7 +99,7 @@ bool CommandRunner::topMouseDown(int index, MouseButton button, int shiftState) 
     if (!b) return false;
     std::string reason;
     ShortcutTarget target{bars.desktopFolder, bars.programPath, m_zerin.programFolder};
-    if (!writeDesktopShortcut(b->script, target, reason))
+    if (!writeDesktopShortcut(*m_zerin.fileSystem, b->script, target, reason))
         m_zerin.output.debugMessage("ERROR in desktop shortcut: " + reason);
     return true;
 }
@@ -176,11 +180,15 @@ bool CommandRunner::dropOnRightBar(const std::vector<std::string>& paths) {
         program = !ec && std::filesystem::is_regular_file(st) &&
                   (st.permissions() & (perms::owner_exec | perms::group_exec | perms::others_exec)) != perms::none;
     }
-    if (!program) return false;
+    // A line break would split the script line: such a name cannot be a bar command.
+    if (!program || path.find_first_of("\r\n") != std::string::npos) return false;
 
     std::string name = suffix == "exe" ? fileName.substr(0, fileName.size() - 4) : fileName;
     m_zerin.output.debugMessage(std::string(modemsg::kDropNameDebug) + name);
-    std::string script = "#NAME=" + name + "\r\n#LOCATION=Bar\r\ndo_run \"" + path + "\" (source_allselected)\r\n";
+    // The path is quoted as the program-argument splitter reads it and escaped as a value,
+    // so that nothing in it is substituted: the line runs exactly that program.
+    std::string script = "#NAME=" + name + "\r\n#LOCATION=Bar\r\ndo_run " + escapeValue(quoteForCommandLine(path)) +
+                         " (source_allselected)\r\n";
     std::string key = "bar\\" + text::lower(name);
     for (const StoredScript& s : m_zerin.scripts.scripts()) {
         if (text::lower(headerValue("location", s.text) + "\\" + headerValue("name", s.text)) != key) continue;

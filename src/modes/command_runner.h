@@ -20,6 +20,10 @@ inline constexpr int kShiftBit = 1;
 inline constexpr int kCtrlBit = 2;
 inline constexpr int kAltBit = 4;
 
+// The refusals shared by every start of a script from a button or a menu: a message box
+// while a script waits for input or is paused. True when a run may start.
+bool mayStartScript(Zerin& zerin);
+
 class CommandRunner {
 public:
     // Right-bar drags start after this much pointer travel (500 twips).

@@ -1,13 +1,29 @@
 #include "modes/desktop_shortcut.h"
 
-#include <fstream>
 
 #include "core/text.h"
+#include "platform/file_system.h"
 #include "modes/script_store.h"
 
 namespace zerin {
 
 namespace {
+
+// A key's value on one line: the value level's escapes for a backslash and for the
+// control characters that would end the line or change its meaning.
+std::string valueEscaped(std::string_view value) {
+    std::string out;
+    for (char c : value) {
+        switch (c) {
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
 
 // One argument in double quotes: the quoting level escapes " ` $ \, then the value level
 // doubles every backslash; "%" is the field-code escape.
@@ -19,7 +35,7 @@ std::string quotedArgument(std::string_view arg) {
         quoted += c;
     }
     quoted += '"';
-    return text::replaceAll(quoted, "\\", "\\\\");
+    return valueEscaped(quoted);
 }
 
 // Names become file names: no folder separators and no leading dot.
@@ -31,11 +47,12 @@ std::string safeFileName(std::string_view name) {
     return s;
 }
 
+// A name shown on the desktop: its line breaks become blanks.
 std::string singleLine(std::string_view s) {
     std::string r(s);
     for (char& c : r)
         if (c == '\r' || c == '\n') c = ' ';
-    return r;
+    return valueEscaped(r);
 }
 
 }  // namespace
@@ -47,7 +64,8 @@ std::string desktopExecLine(std::string_view location, std::string_view name, co
     return line;
 }
 
-bool writeDesktopShortcut(std::string_view script, const ShortcutTarget& target, std::string& reason) {
+bool writeDesktopShortcut(FileSystem& fs, std::string_view script, const ShortcutTarget& target,
+                          std::string& reason) {
     std::string name = headerValue("name", script);
     std::string location = headerValue("location", script);
     std::string fileName = safeFileName(name);
@@ -55,26 +73,17 @@ bool writeDesktopShortcut(std::string_view script, const ShortcutTarget& target,
         reason = "the command has no name";
         return false;
     }
-    std::filesystem::path file = target.desktopFolder / (fileName + ".desktop");
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        reason = "cannot write " + file.string();
+    const std::string file = (target.desktopFolder / (fileName + ".desktop")).string();
+    std::string entry = "[Desktop Entry]\nType=Application\nName=" + singleLine(name) + "\nExec=" +
+                        desktopExecLine(location, name, target) + "\n";
+    if (!target.programFolder.empty()) entry += "Path=" + valueEscaped(target.programFolder.string()) + "\n";
+    entry += "Terminal=false\n";
+    if (const FsStatus status = fs.writeFileAtomic(file, entry); !status) {
+        reason = "cannot write " + file + ": " + status.message();
         return false;
     }
-    out << "[Desktop Entry]\n"
-        << "Type=Application\n"
-        << "Name=" << singleLine(name) << "\n"
-        << "Exec=" << desktopExecLine(location, name, target) << "\n";
-    if (!target.programFolder.empty()) out << "Path=" << target.programFolder.string() << "\n";
-    out << "Terminal=false\n";
-    out.close();
-    if (!out) {
-        reason = "cannot write " + file.string();
-        return false;
-    }
-    std::error_code ec;
-    using std::filesystem::perms;
-    std::filesystem::permissions(file, perms::owner_exec, std::filesystem::perm_options::add, ec);
+    // Desktops start only entries their owner may run.
+    if (const FsResult<FileInfo> info = fs.stat(file)) fs.setMode(file, info.value.mode | 0100);
     return true;
 }
 

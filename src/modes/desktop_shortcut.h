@@ -8,6 +8,8 @@
 
 namespace zerin {
 
+class FileSystem;
+
 struct ShortcutTarget {
     std::filesystem::path desktopFolder;
     std::filesystem::path programPath;   // the zerin executable
@@ -20,6 +22,7 @@ std::string desktopExecLine(std::string_view location, std::string_view name, co
 
 // Writes <desktop>/<name>.desktop for the script's name and location headers; false with
 // a reason when there is no name or the file cannot be written.
-bool writeDesktopShortcut(std::string_view script, const ShortcutTarget& target, std::string& reason);
+bool writeDesktopShortcut(FileSystem& fs, std::string_view script, const ShortcutTarget& target,
+                          std::string& reason);
 
 }  // namespace zerin

@@ -9,7 +9,7 @@ void registerMainWindowCommands(Zerin& zerin) {
     zerin.outputWindow.onRunningButtonColour = [&zerin](Colour colour) { zerin.bars.colourRunningButton(colour); };
 
     // do.refresh -> "" : re-runs the main window's layout, bars and display mode included
-    zerin.dispatcher.registerHandler(79, [&zerin](CommandCall&) {
+    zerin.dispatcher.registerHandler(Cmd::DoRefresh, [&zerin](CommandCall&) {
         zerin.ui->refreshLayout();
         return std::string();
     });

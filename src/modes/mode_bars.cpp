@@ -14,9 +14,19 @@ ModeBars::ModeBars() {
     top.element(0).visible = false;
 }
 
+CommandBar* ModeBars::barOf(BarId id) {
+    switch (id) {
+    case BarId::Top: return &top;
+    case BarId::Right: return &right;
+    case BarId::Menu: return menuEntries;
+    }
+    return nullptr;
+}
+
 BarElement* ModeBars::runningButton() {
     if (!running) return nullptr;
-    return (running->bar == BarId::Top ? top : right).find(running->index);
+    CommandBar* bar = barOf(running->bar);
+    return bar ? bar->find(running->index) : nullptr;
 }
 
 void ModeBars::colourRunningButton(long long colour) {
@@ -24,14 +34,14 @@ void ModeBars::colourRunningButton(long long colour) {
     BarElement* b = runningButton();
     if (!b) return;
     b->colour = static_cast<Colour>(colour & 0xFFFFFF);
-    (running->bar == BarId::Top ? top : right).changed();
+    barOf(running->bar)->changed();
 }
 
 void ModeBars::setRunningButtonCaption(std::string caption) {
     BarElement* b = runningButton();
     if (!b) return;
     b->caption = std::move(caption);
-    (running->bar == BarId::Top ? top : right).changed();
+    barOf(running->bar)->changed();
 }
 
 void ModeBars::colourCommandButtons(std::string_view command, Colour colour) {

@@ -26,6 +26,9 @@ public:
     bool buildingTop = false;
     bool buildingRight = false;
 
+    // The entries of the menu window whose entry runs (BarId::Menu refers to it).
+    CommandBar* menuEntries = nullptr;
+
     // The button whose script was started last.
     std::optional<ButtonRef> running;
     BarElement* runningButton();
@@ -51,6 +54,9 @@ public:
     std::function<void()> openScriptMenu;
     // The menu of the stored scripts at a location ("clock" for the size handle).
     std::function<void(const std::string& location, Point)> openLocationMenu;
+
+private:
+    CommandBar* barOf(BarId id);
 };
 
 }  // namespace zerin

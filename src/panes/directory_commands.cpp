@@ -1,10 +1,12 @@
 // Commands that read folders from the disk: do_dir, do_dirsize, do_scanfolder,
 // do_scanselected and dir$.
+#include "commands/command_line.h"
 #include "core/text.h"
 #include "core/zerin.h"
 #include "panes/directory_reader.h"
 #include "panes/folder_size_database.h"
 #include "panes/pane_commands.h"
+#include "panes/pane_location.h"
 #include "panes/pane_messages.h"
 #include "panes/pane_refresh.h"
 
@@ -19,12 +21,13 @@ std::string unquoted(std::string_view arg) {
 }
 
 bool sourceShowsDrives(const Zerin& zerin) {
-    return text::istartsWith(zerin.panes.path(zerin.panes.sourcePane()), paneMessage::kDrives);
+    return PaneLocation::parse(zerin.panes.path(zerin.panes.sourcePane())).is(PaneKind::Drives);
 }
 
 void readSource(Zerin& zerin) {
     const int pane = zerin.panes.sourcePane();
-    if (readFolder(zerin, pane, zerin.panes.path(pane), false)) refreshList(zerin, pane);
+    // A missing folder has already been replaced by the drives view.
+    if (!folderMissing(readFolder(zerin, pane, zerin.panes.path(pane), false))) refreshList(zerin, pane);
 }
 
 }  // namespace
@@ -33,13 +36,13 @@ void registerDirectoryCommands(Zerin& zerin) {
     Dispatcher& d = zerin.dispatcher;
 
     // do_dir -> "" (re-reads the source pane's folder from the disk)
-    d.registerHandler(65, [&zerin](CommandCall&) {
+    d.registerHandler(Cmd::DoDir, [&zerin](CommandCall&) {
         if (!sourceShowsDrives(zerin)) readSource(zerin);
         return std::string();
     });
 
     // do_dirsize -> "" (re-reads the source pane's folder with folder sizes)
-    d.registerHandler(22, [&zerin](CommandCall&) {
+    d.registerHandler(Cmd::DoDirsize, [&zerin](CommandCall&) {
         if (sourceShowsDrives(zerin)) return std::string();
         // Kept: the setting ends off even when it was on before, as stored scripts expect.
         zerin.settings.folderSizes = true;
@@ -49,7 +52,7 @@ void registerDirectoryCommands(Zerin& zerin) {
     });
 
     // do_scanfolder path -> "" (fresh listings for the whole tree, folder sizes dropped)
-    d.registerHandler(59, [&zerin](CommandCall& c) {
+    d.registerHandler(Cmd::DoScanfolder, [&zerin](CommandCall& c) {
         const std::string path = withTrailingSlash(unquoted(c.arg));
         if (!path.empty()) scanFolder(zerin, path, false, false);
         return std::string();
@@ -57,7 +60,7 @@ void registerDirectoryCommands(Zerin& zerin) {
 
     // do_scanselected -> "" (re-scans the selected folders keeping their sizes, then saves
     // the folder-size database)
-    d.registerHandler(60, [&zerin](CommandCall&) {
+    d.registerHandler(Cmd::DoScanselected, [&zerin](CommandCall&) {
         std::vector<std::string> folders;
         for (const ListItem& item : zerin.panes.list(zerin.panes.sourcePane()).items())
             if (item.selected && item.tag.ends_with('/')) folders.push_back(item.tag);
@@ -70,17 +73,18 @@ void registerDirectoryCommands(Zerin& zerin) {
     });
 
     // dir$ path -> every entry name in double quotes, each followed by a blank
-    d.registerHandler(87, [&zerin](CommandCall& c) {
+    d.registerHandler(Cmd::DirList, [&zerin](CommandCall& c) {
         const std::vector<std::string> names = folderEntryNames(zerin, unquoted(c.arg));
         if (names.empty()) {
             zerin.output.print(paneMessage::kEmpty);
             return std::string();
         }
         std::string out;
+        // Quoted as the command-line splitter reads them back: an inner double quote is
+        // doubled, so every name stays one argument of a program.
         for (const std::string& name : names) {
-            out += '"';
-            out += name;
-            out += "\" ";
+            out += quoteForCommandLine(name);
+            out += ' ';
         }
         return out;
     });

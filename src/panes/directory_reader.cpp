@@ -1,6 +1,7 @@
 #include "panes/directory_reader.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <unordered_map>
 
 #include "core/text.h"
@@ -30,9 +31,7 @@ void sortEntries(std::vector<DirEntry>& entries) {
     });
 }
 
-std::string missingText(const std::string& path) {
-    return std::string(paneMessage::kDirectoryMissing) + "\n\"" + path + "\"";
-}
+std::string missingText(const std::string& path) { return folderFailureText(path, FsStatus::fromErrno(ENOENT)); }
 
 // Names (with "/" for folders) and sizes of a cached listing text.
 std::unordered_map<std::string, std::int64_t> oldSizes(const std::string& text) {
@@ -98,7 +97,17 @@ std::string withTrailingSlash(std::string path) {
     return path;
 }
 
-bool readFolder(Zerin& zerin, int pane, std::string path, bool keep) {
+bool folderMissing(const FsStatus& status) {
+    return !status && (status.error() == ENOENT || status.error() == ENOTDIR);
+}
+
+std::string folderFailureText(const std::string& path, const FsStatus& status) {
+    const std::string quoted = "\n\"" + path + "\"";
+    if (folderMissing(status)) return std::string(paneMessage::kDirectoryMissing) + quoted;
+    return std::string(paneMessage::kFolderUnreadable) + status.message() + quoted;
+}
+
+FsStatus readFolder(Zerin& zerin, int pane, std::string path, bool keep) {
     PaneModel& panes = zerin.panes;
     if (path.empty()) path = panes.path(pane);
     PaneListing& listing = panes.listing(pane);
@@ -108,11 +117,17 @@ bool readFolder(Zerin& zerin, int pane, std::string path, bool keep) {
     panes.notifyControls(pane);
 
     std::vector<DirEntry> entries;
-    if (!zerin.fileSystem->listFolder(path, entries, true)) {
-        zerin.platform.dialogs.messageBox(missingText(path), "", MsgButtons::Ok);
-        panes.setPath(pane, std::string(paneMessage::kDrives));
-        listUpdate(zerin, pane);
-        return false;
+    if (const FsStatus status = zerin.fileSystem->listFolder(path, entries, true); !status) {
+        zerin.platform.dialogs.messageBox(folderFailureText(path, status), "", MsgButtons::Ok);
+        if (folderMissing(status)) {
+            panes.setPath(pane, std::string(paneMessage::kDrives));
+            listUpdate(zerin, pane);
+        } else {
+            // Permission denied is no reason to leave: the pane stays, empty, on its path.
+            panes.controls(pane).pathText = panes.path(pane);
+            panes.notifyControls(pane);
+        }
+        return status;
     }
     sortEntries(entries);
 
@@ -162,7 +177,7 @@ bool readFolder(Zerin& zerin, int pane, std::string path, bool keep) {
     }
     panes.cache.add(path, std::move(text));
     panes.controls(pane).parentEnabled = true;
-    return true;
+    return FsStatus::ok();
 }
 
 ParseError parseListing(Zerin& zerin, int pane, const std::string& path, bool keep) {

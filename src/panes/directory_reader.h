@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "panes/listing.h"
+#include "platform/fs_result.h"
 
 namespace zerin {
 
@@ -15,8 +16,15 @@ class Zerin;
 // `keep`) and stores its listing text in the cache. Folder sizes are measured when the
 // foldersizes setting is on, else carried over from the cached listing by full path.
 // A missing folder shows "Directory does not exist!" and switches the pane to the drives
-// view; the result is then false.
-bool readFolder(Zerin& zerin, int pane, std::string path, bool keep);
+// view; a folder that is there but cannot be read says why and leaves the pane empty on
+// its path. The result is the reason the folder could not be listed.
+FsStatus readFolder(Zerin& zerin, int pane, std::string path, bool keep);
+
+// Whether a failed listing means the folder is not there (gone, or not a folder).
+bool folderMissing(const FsStatus& status);
+// What the user is told when the folder `path` cannot be listed: the missing text, or the
+// system's reason for a folder that is there.
+std::string folderFailureText(const std::string& path, const FsStatus& status);
 
 // Parse listing: fills the pane's listing from the cached text of `path` (empty: the pane
 // path). Damaged text shows "no comma" or "no newline" and keeps what was read.

@@ -66,10 +66,11 @@ void DriveTable::refresh(FileSystem& fs) {
             drive.volumeName = entry.device;
         }
         // Sizes of network shares are not read: a share that does not answer would hang the view.
-        VolumeSpace space;
-        if (drive.type == Drive::kFixed && fs.volumeSpace(entry.mountPoint, space)) {
-            drive.totalKb = roundedKb(space.totalBytes);
-            drive.freeKb = roundedKb(space.freeBytes);
+        if (drive.type == Drive::kFixed) {
+            if (const FsResult<VolumeSpace> space = fs.volumeSpace(entry.mountPoint)) {
+                drive.totalKb = roundedKb(space.value.totalBytes);
+                drive.freeKb = roundedKb(space.value.freeBytes);
+            }
         }
         m_drives.push_back(std::move(drive));
     }

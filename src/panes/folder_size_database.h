@@ -11,12 +11,15 @@ namespace zerin {
 class Zerin;
 class ListingCache;
 
-// Loads the database from the program folder into the listing cache (start-up). A missing
-// file leaves the cache as it is. Returns the number of records added.
+// Loads the database from the program folder into the listing cache (start-up); a folder
+// already cached keeps its listing. A missing file leaves the cache as it is. Returns the
+// number of records added.
 std::size_t loadFolderSizeDatabase(Zerin& zerin);
 
 // Writes the whole cache and prints "Database saved - N folders"; on a write error shows
-// "Some error writing cache-file" and keeps the old file. Returns whether it was written.
+// "Some error writing cache-file" and keeps the old file. A run that has not loaded the
+// file merges it first, and one that cannot read it does not overwrite it (the same
+// message). Returns whether it was written.
 bool saveFolderSizeDatabase(Zerin& zerin);
 
 // The file's bytes for a cache, and the records of a file's bytes added to a cache (a record

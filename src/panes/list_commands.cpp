@@ -31,20 +31,20 @@ void registerListCommands(Zerin& zerin) {
     Dispatcher& d = zerin.dispatcher;
 
     // do_trimname path -> the last component of path, without quotes
-    d.registerHandler(15, [](CommandCall& c) {
+    d.registerHandler(Cmd::DoTrimname, [](CommandCall& c) {
         std::string path(c.arg);
         return trimName(path);
     });
     // do_trimpath path -> path without its last component, or "false"
-    d.registerHandler(62, [](CommandCall& c) {
+    d.registerHandler(Cmd::DoTrimpath, [](CommandCall& c) {
         std::string path(c.arg);
         return trimPath(path);
     });
     // file.suffix path -> ":/", "/", the extension or ""
-    d.registerHandler(90, [](CommandCall& c) { return fileSuffix(c.arg); });
+    d.registerHandler(Cmd::FileSuffix, [](CommandCall& c) { return fileSuffix(c.arg); });
 
     // do_list_update [pane] -> "" (rebuilds the pane, the source pane by default)
-    d.registerHandler(24, [&zerin](CommandCall& c) {
+    d.registerHandler(Cmd::DoListUpdate, [&zerin](CommandCall& c) {
         std::string help;
         if (answerHelp(c.arg, kListUpdateHelp, help)) return help;
         int pane = zerin.panes.sourcePane();
@@ -58,13 +58,13 @@ void registerListCommands(Zerin& zerin) {
     });
 
     // do_list_folders_first [pane] -> "" (pane 1 only when the argument is "1")
-    d.registerHandler(25, [&zerin](CommandCall& c) {
+    d.registerHandler(Cmd::DoListFoldersFirst, [&zerin](CommandCall& c) {
         listFoldersFirst(zerin, text::trim(c.arg) == "1" ? 1 : 0);
         return std::string();
     });
 
     // do_sizeformat [mode|/S] -> the mode after the change, with a leading blank
-    d.registerHandler(33, [&zerin](CommandCall& c) {
+    d.registerHandler(Cmd::DoSizeformat, [&zerin](CommandCall& c) {
         std::string help;
         if (answerHelp(c.arg, kSizeFormatHelp, help)) return help;
         SizeFormat& format = zerin.panes.sizeFormat;

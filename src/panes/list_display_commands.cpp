@@ -14,7 +14,7 @@ void registerListDisplayCommands(Zerin& zerin) {
     Dispatcher& d = zerin.dispatcher;
 
     // do_column_headers [0|1|2|/S] -> the mode after the command ("0", "1" or "2")
-    d.registerHandler(31, [&zerin](CommandCall& c) {
+    d.registerHandler(Cmd::DoColumnHeaders, [&zerin](CommandCall& c) {
         std::int16_t& mode = zerin.settings.columnHeaders;
         const std::string arg = text::upper(c.arg);
         if (arg.empty()) return std::to_string(mode);
@@ -29,7 +29,7 @@ void registerListDisplayCommands(Zerin& zerin) {
     });
 
     // do_column_autosize [0|1|/S] -> "1" when on, "0" when off
-    d.registerHandler(32, [&zerin](CommandCall& c) {
+    d.registerHandler(Cmd::DoColumnAutosize, [&zerin](CommandCall& c) {
         bool& on = zerin.settings.columnAutosize;
         const std::string arg = text::upper(c.arg);
         if (arg == "0" || arg == "1" || arg == "/S") {
@@ -43,7 +43,7 @@ void registerListDisplayCommands(Zerin& zerin) {
     });
 
     // list.icons.update -> "" (large icons in the report view when list.icons.large is "1")
-    d.registerHandler(91, [&zerin](CommandCall&) {
+    d.registerHandler(Cmd::ListIconsUpdate, [&zerin](CommandCall&) {
         const std::string* value = zerin.publicVars.find("list.icons.large");
         const bool large = value && *value == "1";
         for (int p = 0; p <= 1; ++p) {

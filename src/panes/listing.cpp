@@ -1,6 +1,7 @@
 #include "panes/listing.h"
 
 #include <charconv>
+#include <cmath>
 
 #include "core/text.h"
 
@@ -35,8 +36,11 @@ std::string_view entryName(std::string_view fullPath) {
     return slash == std::string_view::npos ? fullPath : fullPath.substr(slash + 1);
 }
 
-void appendListingLine(std::string& out, std::string_view name, std::int64_t size, bool folder,
+bool holdsLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
+
+bool appendListingLine(std::string& out, std::string_view name, std::int64_t size, bool folder,
                        std::int32_t largeIcon, std::int32_t smallIcon) {
+    if (holdsLineBreak(name)) return false;
     char number[24];
     if (largeIcon != 0) {
         out += "IL:";
@@ -50,6 +54,7 @@ void appendListingLine(std::string& out, std::string_view name, std::int64_t siz
     out += name;
     if (folder) out += '/';
     out += text::kCrLf;
+    return true;
 }
 
 std::string listingText(const PaneListing& listing, std::string_view folderPath) {
@@ -79,14 +84,22 @@ std::int32_t takeIconPart(std::string_view& line, char kind) {
     return value;
 }
 
+// A size the 64-bit field cannot hold, "nan", "inf" or text without a number reads as 0,
+// "not computed": a folder then shows "(Dir)" and gets its size measured again, instead of
+// a made-up figure.
 std::int64_t readSize(std::string_view digits) {
     digits = text::trim(digits);
+    const char* end = digits.data() + digits.size();
     std::int64_t value = 0;
-    if (!digits.empty() && std::from_chars(digits.data(), digits.data() + digits.size(), value).ec == std::errc())
-        return value;
-    // Damaged or fractional sizes: fall back to the language's reading of a number.
+    const auto whole = std::from_chars(digits.data(), end, value);
+    if (whole.ec == std::errc() && whole.ptr == end) return value;
+    // A fraction or an exponent (a hand-edited file): the number as the language reads it,
+    // its whole part kept. Either end of the field is refused as a double: a value beyond it
+    // rounds onto it (2^63 itself is exact).
     double d = 0;
-    std::from_chars(digits.data(), digits.data() + digits.size(), d);
+    const auto real = std::from_chars(digits.data(), end, d);
+    constexpr double kLimit = 9223372036854775808.0;
+    if (real.ec != std::errc() || !std::isfinite(d) || d <= -kLimit || d >= kLimit) return 0;
     return static_cast<std::int64_t>(d);
 }
 

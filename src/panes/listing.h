@@ -48,8 +48,13 @@ private:
 // The last path component of a full entry path.
 std::string_view entryName(std::string_view fullPath);
 
-// Appends one entry line (with CR LF) in the text form.
-void appendListingLine(std::string& out, std::string_view name, std::int64_t size, bool folder,
+// Whether a name or path holds a CR or an LF, which the line-based text form cannot carry.
+bool holdsLineBreak(std::string_view text);
+
+// Appends one entry line (with CR LF) in the text form. A name holding a line break is
+// left out (returns false): its line would read back as the lines of other, invented
+// entries. The folder is still shown whole when it is read from the disk.
+bool appendListingLine(std::string& out, std::string_view name, std::int64_t size, bool folder,
                        std::int32_t largeIcon = 0, std::int32_t smallIcon = 0);
 
 // The whole text form of a listing under `folderPath` (which ends with "/").

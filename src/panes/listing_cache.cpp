@@ -1,5 +1,7 @@
 #include "panes/listing_cache.h"
 
+#include "panes/listing.h"
+
 namespace zerin {
 
 const std::string* ListingCache::find(std::string_view key) const {
@@ -8,6 +10,7 @@ const std::string* ListingCache::find(std::string_view key) const {
 }
 
 bool ListingCache::add(std::string key, std::string text) {
+    if (holdsLineBreak(key)) return false;
     // One lookup: the entry goes in first and comes out again when the key was taken.
     m_entries.emplace_back(std::move(key), std::move(text));
     auto last = std::prev(m_entries.end());
@@ -16,13 +19,13 @@ bool ListingCache::add(std::string key, std::string text) {
     return false;
 }
 
-void ListingCache::put(std::string key, std::string text) {
+bool ListingCache::put(std::string key, std::string text) {
     auto it = m_index.find(key);
     if (it != m_index.end()) {
         it->second->second = std::move(text);
-        return;
+        return true;
     }
-    add(std::move(key), std::move(text));
+    return add(std::move(key), std::move(text));
 }
 
 bool ListingCache::remove(std::string_view key) {

@@ -18,9 +18,11 @@ public:
     // nullptr when the folder is not cached.
     const std::string* find(std::string_view key) const;
     // Refuses a key that is already present (returns false), like the collection's Add.
+    // A folder path holding a CR or an LF is refused too: the text's first line is the
+    // path, and the rest of such a path would read back as entries of the folder.
     bool add(std::string key, std::string text);
-    // Replaces the text, or appends a new entry at the end.
-    void put(std::string key, std::string text);
+    // Replaces the text, or appends a new entry at the end (refuses the same paths).
+    bool put(std::string key, std::string text);
     bool remove(std::string_view key);
     void clear();
 

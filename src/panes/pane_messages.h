@@ -6,6 +6,9 @@
 namespace zerin::paneMessage {
 
 inline constexpr std::string_view kDirectoryMissing = "Directory does not exist!";
+// A folder or archive that is there but cannot be read; the system's reason follows.
+inline constexpr std::string_view kFolderUnreadable = "Cannot read this folder: ";
+inline constexpr std::string_view kArchiveUnreadable = "Cannot read this archive: ";
 inline constexpr std::string_view kNoComma = "no comma";
 inline constexpr std::string_view kNoNewline = "no newline";
 inline constexpr std::string_view kReading = "Reading: ";

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/colours.h"
+#include "panes/archive_listing.h"
 #include "panes/drive_table.h"
 #include "panes/list_model.h"
 #include "panes/listing.h"
@@ -77,11 +78,16 @@ public:
     int highestOnScreen = 1;
 
     ListingCache cache;
+    // Whether Zerin_Cache.ini has been read into the cache in this run (it is, at start-up
+    // of the window; a command-line run reads it only when it is about to save it).
+    bool databaseRead = false;
     ColourTable colours;
     SizeFormat sizeFormat;
     DriveTable drives;
     // The editor's list of loaded text files, shown by a "Text List" pane.
     std::vector<std::string> textList;
+    // Lists an archive's entries; empty until the archive module installs its reader.
+    ArchiveReader archiveReader;
 
 private:
     static std::size_t slot(int pane) { return validPane(pane) ? static_cast<std::size_t>(pane) : 0; }

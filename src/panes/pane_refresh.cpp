@@ -1,11 +1,14 @@
 #include "panes/pane_refresh.h"
 
 #include <algorithm>
+#include <cerrno>
 
 #include "core/text.h"
 #include "core/zerin.h"
 #include "panes/directory_reader.h"
+#include "panes/navigation.h"
 #include "panes/pane_colours.h"
+#include "panes/pane_location.h"
 #include "panes/pane_messages.h"
 #include "panes/pane_roles.h"
 
@@ -49,7 +52,7 @@ void refreshListing(Zerin& zerin, int pane, bool showIcons) {
     PaneControls& controls = panes.controls(pane);
     ListModel& list = panes.list(pane);
     const bool source = isSource(zerin, pane);
-    const bool scriptsView = text::iequals(panes.path(pane), paneMessage::kScripts);
+    const bool scriptsView = PaneLocation::parse(panes.path(pane)).is(PaneKind::Scripts);
 
     if (listing.archive) controls.pathBack = source ? paneColour::kArchiveSource : paneColour::kArchiveTarget;
     if (!listing.folders().empty()) controls.parentEnabled = true;
@@ -108,10 +111,10 @@ void refreshList(Zerin& zerin, int pane) {
 
     list.mutableItems().clear();
     const std::string& path = panes.path(pane);
-    // The view words are matched as do_list_update matches them: by their start, in any case.
-    if (text::istartsWith(path, paneMessage::kTextList)) {
+    const PaneLocation at = PaneLocation::parse(path);
+    if (at.is(PaneKind::TextList)) {
         refreshTextList(zerin, pane);
-    } else if (text::istartsWith(path, paneMessage::kDrives)) {
+    } else if (at.is(PaneKind::Drives)) {
         refreshDrives(zerin, pane);
         controls.pathText = path;
     } else {
@@ -152,7 +155,7 @@ void autosizeColumns(Zerin& zerin, int pane) {
     if (controls.columns.size() < 2) setFolderColumns(zerin, pane);
     TextMetrics& metrics = zerin.platform.metrics;
     const int pt = PaneModel::kFontPoints;
-    const bool drives = text::istartsWith(zerin.panes.path(pane), paneMessage::kDrives);
+    const bool drives = PaneLocation::parse(zerin.panes.path(pane)).is(PaneKind::Drives);
     int widestName = 0;
     int widestSize = 0;
     const auto& items = zerin.panes.list(pane).items();
@@ -175,17 +178,17 @@ void autosizeColumns(Zerin& zerin, int pane) {
     controls.columns[0].width = std::max(nameWidth, metrics.width("WWWW", pt));
 }
 
-void listUpdate(Zerin& zerin, int pane) {
-    if (!PaneModel::validPane(pane)) return;
+FsStatus listUpdate(Zerin& zerin, int pane) {
+    if (!PaneModel::validPane(pane)) return FsStatus::fromErrno(EINVAL);
     PaneModel& panes = zerin.panes;
     const std::string path = panes.path(pane);
-    const std::string lowered = text::lower(path);
+    const PaneLocation at = PaneLocation::parse(path);
 
-    if (lowered.starts_with("drives")) {
+    if (at.is(PaneKind::Drives)) {
         setDriveColumns(zerin, pane);
-    } else if (lowered.starts_with("text list")) {
+    } else if (at.is(PaneKind::TextList)) {
         setFolderColumns(zerin, pane);
-    } else if (lowered.starts_with("scripts")) {
+    } else if (at.is(PaneKind::Scripts)) {
         setFolderColumns(zerin, pane);
         PaneListing& listing = panes.listing(pane);
         listing.clear();
@@ -195,10 +198,10 @@ void listUpdate(Zerin& zerin, int pane) {
             entry.extra = script.key;
             listing.addFile(std::move(entry));
         }
-    } else if (auto colon = path.find(':'); colon != std::string::npos && path.compare(colon, 2, ":/") != 0) {
+    } else if (at.is(PaneKind::PathGroup)) {
         // A path group's view: the listings of all its targets in one pane.
         setFolderColumns(zerin, pane);
-        const std::string groupName = text::lower(std::string_view(path).substr(0, colon));
+        const std::string groupName = text::lower(at.group);
         for (int g = 0; g <= zerin.pathGroups.count(); ++g) {
             const PathGroup& group = zerin.pathGroups.group(g);
             if (text::lower(group.name) != groupName || group.paths.empty()) continue;
@@ -214,15 +217,27 @@ void listUpdate(Zerin& zerin, int pane) {
             }
             break;
         }
+    } else if (at.is(PaneKind::Archive)) {
+        setFolderColumns(zerin, pane);
+        if (const FsStatus status = readArchive(zerin, pane, at.archive); !status) {
+            // An archive that cannot be listed (now) is shown in its folder.
+            panes.setPath(pane, at.folder);
+            listUpdate(zerin, pane);
+            return status;
+        }
     } else {
         setFolderColumns(zerin, pane);
         const std::string* cached = panes.cache.find(path);
         if (cached && !cached->empty())
             parseListing(zerin, pane, path, false);
-        else if (!readFolder(zerin, pane, path, false))
-            return;  // the reader showed the drives view instead
+        else if (const FsStatus status = readFolder(zerin, pane, path, false); !status) {
+            // A missing folder: the reader showed the drives view instead.
+            if (!folderMissing(status)) refreshList(zerin, pane);
+            return status;
+        }
     }
     refreshList(zerin, pane);
+    return FsStatus::ok();
 }
 
 }  // namespace zerin

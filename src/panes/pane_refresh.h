@@ -2,6 +2,8 @@
 // full rebuild of a pane from the listing cache or the disk (do_list_update).
 #pragma once
 
+#include "platform/fs_result.h"
+
 namespace zerin {
 
 class Zerin;
@@ -17,8 +19,9 @@ void setDriveColumns(Zerin& zerin, int pane);
 // Fits the two columns to the widest texts, within the pane's width.
 void autosizeColumns(Zerin& zerin, int pane);
 
-// do_list_update: rebuild from the cache or the disk, then RefreshList.
-void listUpdate(Zerin& zerin, int pane);
+// do_list_update: rebuild from the cache or the disk, then RefreshList. The result is why
+// the folder or archive could not be read (the user has been told).
+FsStatus listUpdate(Zerin& zerin, int pane);
 
 // Whether the public variable list.icons is "1".
 bool iconsShown(const Zerin& zerin);

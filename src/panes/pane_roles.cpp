@@ -6,6 +6,7 @@
 #include "core/text.h"
 #include "core/zerin.h"
 #include "panes/pane_colours.h"
+#include "panes/pane_location.h"
 #include "panes/pane_messages.h"
 #include "panes/pane_paths.h"
 
@@ -15,7 +16,7 @@ namespace {
 
 void recolour(Zerin& zerin, int pane, bool bright) {
     if (!PaneModel::validPane(pane)) return;
-    const bool drives = text::istartsWith(zerin.panes.path(pane), paneMessage::kDrives);
+    const bool drives = PaneLocation::parse(zerin.panes.path(pane)).is(PaneKind::Drives);
     ListModel& list = zerin.panes.list(pane);
     for (ListItem& item : list.mutableItems()) {
         item.colour = roleColour(zerin.panes.colours, item.tag, bright, drives);

@@ -20,11 +20,15 @@ void printListing(Output& output, const std::string& text) {
     std::size_t pos = text.find(text::kCrLf);
     if (pos == std::string::npos) return;
     pos += 2;
+    // Positions count characters, like the size report and the jump codes.
+    std::size_t charPos = text::charCount(std::string_view(text).substr(0, pos));
     while (pos + 1 < text.size()) {
         std::size_t end = text.find(text::kCrLf, pos);
         std::size_t lineEnd = end == std::string::npos ? text.size() : end;
-        output.debugMessage(std::to_string(pos + 1) + ":" + text.substr(pos, lineEnd - pos));
+        std::string_view line = std::string_view(text).substr(pos, lineEnd - pos);
+        output.debugMessage(std::to_string(charPos + 1) + ":" + std::string(line));
         if (end == std::string::npos) break;
+        charPos += text::charCount(line) + 2;
         pos = end + 2;
     }
     std::size_t chars = text::charCount(text);

@@ -11,9 +11,8 @@
 
 namespace zerin {
 
-void Dispatcher::registerHandler(int number, CommandHandler handler) {
-    if (number < 1 || number > kCommandCount) return;
-    m_handlers[static_cast<std::size_t>(number)] = std::move(handler);
+void Dispatcher::registerHandler(Cmd command, CommandHandler handler) {
+    m_handlers[static_cast<std::size_t>(commandNumber(command))] = std::move(handler);
 }
 
 bool Dispatcher::hasHandler(int number) const {

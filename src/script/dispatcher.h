@@ -1,5 +1,5 @@
 // chkCommand: the single door between the language and its 150 commands. Handlers are
-// registered by the module that owns them, against the numbers of the command list.
+// registered by the module that owns them, against the identifiers of the command list.
 #pragma once
 
 #include <array>
@@ -28,10 +28,12 @@ class Dispatcher {
 public:
     Dispatcher(RunState& run, Output& output) : m_run(run), m_output(output) {}
 
-    // Registers the handler of command `number` (1..150). A second registration replaces
-    // the first, so a module can refine a neighbour's default.
-    void registerHandler(int number, CommandHandler handler);
+    // Registers the handler of `command`. A second registration replaces the first, so a
+    // module can refine a neighbour's default.
+    void registerHandler(Cmd command, CommandHandler handler);
+    // By number, since compiled lines carry the number; 0 or out of range has none.
     bool hasHandler(int number) const;
+    bool hasHandler(Cmd command) const { return hasHandler(commandNumber(command)); }
 
     // By number (number > 0): the whole line is the argument. By name (number == 0): the
     // first word names the command and the rest is the argument; a name that is not a

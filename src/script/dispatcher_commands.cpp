@@ -4,6 +4,7 @@
 
 #include "core/text.h"
 #include "core/zerin.h"
+#include "script/command_list.h"
 #include "script/vocabulary.h"
 
 namespace zerin {
@@ -16,12 +17,10 @@ std::string twoDigits(int n) {
     return buf;
 }
 
-// Listed commands that do not know the help convention and would act on "/??" as their
-// ordinary argument: ask the user, start a program named "/??", stop the script or make
-// a variable. A help listing must do none of that, so their lines end after the name.
+// A help listing must not ask the user, start a program named "/??", stop the script or
+// make a variable, so the lines of the commands that would end after the name.
 bool actsOnAnyArgument(std::string_view name) {
-    return name == "do_query_okcancel" || name == "do_run" || name == "do_run_s" || name == "do_runwait" ||
-           name == "do_runwait_s" || name == "do_script_break" || name == "do_set";
+    return vocabulary::hasFlag(vocabulary::commandNumber(name), kActsOnAnyArgument);
 }
 
 // help [command] -> "" : the named command's help block, or the one-line list
@@ -46,29 +45,29 @@ std::string help(Zerin& zerin, CommandCall& c) {
 
 void registerDispatcherCommands(Zerin& zerin) {
     Dispatcher& d = zerin.dispatcher;
-    d.registerHandler(10, [&zerin](CommandCall& c) { return help(zerin, c); });
+    d.registerHandler(Cmd::Help, [&zerin](CommandCall& c) { return help(zerin, c); });
     // do_time -> "HH:MM:SS" (the same on every system, so scripts can take it apart)
-    d.registerHandler(16, [&zerin](CommandCall&) {
+    d.registerHandler(Cmd::DoTime, [&zerin](CommandCall&) {
         LocalTime t = zerin.platform.clock.now();
         return twoDigits(t.hour) + ":" + twoDigits(t.minute) + ":" + twoDigits(t.second);
     });
     // do_date -> "YYYY-MM-DD"
-    d.registerHandler(17, [&zerin](CommandCall&) {
+    d.registerHandler(Cmd::DoDate, [&zerin](CommandCall&) {
         LocalTime t = zerin.platform.clock.now();
         return std::to_string(t.year) + "-" + twoDigits(t.month) + "-" + twoDigits(t.day);
     });
     // do_script_break -> "" : asks the running script to stop before its next line
-    d.registerHandler(50, [&zerin](CommandCall&) {
+    d.registerHandler(Cmd::DoScriptBreak, [&zerin](CommandCall&) {
         zerin.run.stopRequest = true;
         return std::string();
     });
     // do_events -> "" : lets pending user-interface events run once
-    d.registerHandler(76, [&zerin](CommandCall&) {
+    d.registerHandler(Cmd::DoEvents, [&zerin](CommandCall&) {
         zerin.platform.pump.processEvents();
         return std::string();
     });
     // do.allcommands -> the command table text
-    d.registerHandler(140, [](CommandCall&) { return vocabulary::commandTable(); });
+    d.registerHandler(Cmd::DoAllcommands, [](CommandCall&) { return vocabulary::commandTable(); });
 }
 
 }  // namespace zerin

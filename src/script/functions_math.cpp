@@ -37,11 +37,11 @@ double sineToTangent(double x) { return x / std::sqrt(1 - x * x); }
 void registerMathFunctions(Zerin& zerin) {
     Dispatcher& d = zerin.dispatcher;
     // rnd N -> a whole number from 0 to N
-    d.registerHandler(1, [](CommandCall& c) { return result(std::floor((number(c) + 1) * uniform01())); });
+    d.registerHandler(Cmd::Rnd, [](CommandCall& c) { return result(std::floor((number(c) + 1) * uniform01())); });
     // int x -> the largest whole number not above x
-    d.registerHandler(2, [](CommandCall& c) { return result(std::floor(number(c))); });
+    d.registerHandler(Cmd::Int, [](CommandCall& c) { return result(std::floor(number(c))); });
     // abs x -> |x|
-    d.registerHandler(3, [&zerin](CommandCall& c) {
+    d.registerHandler(Cmd::Abs, [&zerin](CommandCall& c) {
         if (c.arg.starts_with("/?")) {
             zerin.output.debugMessage(kAbsUsage);
             return std::string();
@@ -49,7 +49,7 @@ void registerMathFunctions(Zerin& zerin) {
         return result(std::fabs(number(c)));
     });
     // sqr x -> the square root of x
-    d.registerHandler(5, [&zerin](CommandCall& c) {
+    d.registerHandler(Cmd::Sqr, [&zerin](CommandCall& c) {
         if (c.arg.starts_with("/?")) {
             zerin.output.debugMessage(kSqrUsage);
             return std::string();
@@ -57,7 +57,7 @@ void registerMathFunctions(Zerin& zerin) {
         return result(std::sqrt(number(c)));
     });
     // acos x -> the angle in degrees whose cosine is x ("" for 1)
-    d.registerHandler(6, [](CommandCall& c) {
+    d.registerHandler(Cmd::Acos, [](CommandCall& c) {
         double x = number(c);
         // Kept: scripts have always got an empty result for 1.
         if (x == 1) return std::string();
@@ -65,13 +65,13 @@ void registerMathFunctions(Zerin& zerin) {
         return result((std::atan(-sineToTangent(x)) + 2 * std::atan(1.0)) * kDegreesPerRadian);
     });
     // atn x -> the arctangent in degrees
-    d.registerHandler(7, [](CommandCall& c) { return result(std::atan(number(c)) * kDegreesPerRadian); });
+    d.registerHandler(Cmd::Atn, [](CommandCall& c) { return result(std::atan(number(c)) * kDegreesPerRadian); });
     // cos a -> the cosine of a degrees
-    d.registerHandler(8, [](CommandCall& c) { return result(std::cos(number(c) / kDegreesPerRadian)); });
+    d.registerHandler(Cmd::Cos, [](CommandCall& c) { return result(std::cos(number(c) / kDegreesPerRadian)); });
     // sin a -> the sine of a degrees
-    d.registerHandler(9, [](CommandCall& c) { return result(std::sin(number(c) / kDegreesPerRadian)); });
+    d.registerHandler(Cmd::Sin, [](CommandCall& c) { return result(std::sin(number(c) / kDegreesPerRadian)); });
     // asin x -> the angle in degrees whose sine is x
-    d.registerHandler(143, [](CommandCall& c) {
+    d.registerHandler(Cmd::Asin, [](CommandCall& c) {
         double x = number(c);
         // The tangent form divides by zero at the ends; their angles are plain.
         if (x == 1 || x == -1) return result(x * 90);

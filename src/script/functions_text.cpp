@@ -137,7 +137,7 @@ std::string lowerText(std::string_view s) {
 void registerTextFunctions(Zerin& zerin) {
     Dispatcher& d = zerin.dispatcher;
     // len name-or-text -> the number of characters
-    d.registerHandler(4, [&zerin](CommandCall& c) {
+    d.registerHandler(Cmd::Len, [&zerin](CommandCall& c) {
         if (c.arg.starts_with("/?")) {
             zerin.output.debugMessage(kLenUsage);
             return std::string();
@@ -147,30 +147,30 @@ void registerTextFunctions(Zerin& zerin) {
         return std::to_string(text::charCount(t));
     });
     // left name count -> the first count characters
-    d.registerHandler(146, [](CommandCall& c) {
+    d.registerHandler(Cmd::Left, [](CommandCall& c) {
         SliceArgs a = sliceArgs(c);
         return std::string(text::charSubstr(a.source, 0, wholeArgument(c.locals, wordOr(a.words, 1))));
     });
     // right name count -> the last count characters
-    d.registerHandler(147, [](CommandCall& c) {
+    d.registerHandler(Cmd::Right, [](CommandCall& c) {
         SliceArgs a = sliceArgs(c);
         std::size_t count = wholeArgument(c.locals, wordOr(a.words, 1));
         std::size_t chars = text::charCount(a.source);
         return std::string(text::charSubstr(a.source, count >= chars ? 0 : chars - count, count));
     });
     // mid name start [length] -> length characters from position start (1-based)
-    d.registerHandler(148, [](CommandCall& c) {
+    d.registerHandler(Cmd::Mid, [](CommandCall& c) {
         SliceArgs a = sliceArgs(c);
         std::size_t start = wholeArgument(c.locals, wordOr(a.words, 1));
         std::size_t length = a.words.size() > 2 ? wholeArgument(c.locals, a.words[2]) : std::string::npos;
         return std::string(text::charSubstr(a.source, start < 1 ? 0 : start - 1, length));
     });
     // instr [start] a b -> the 1-based position of b in a, 0 when absent
-    d.registerHandler(88, [](CommandCall& c) { return instr(c); });
+    d.registerHandler(Cmd::Instr, [](CommandCall& c) { return instr(c); });
     // lcase text -> the text in lower case
-    d.registerHandler(89, [](CommandCall& c) { return lowerText(c.arg); });
+    d.registerHandler(Cmd::Lcase, [](CommandCall& c) { return lowerText(c.arg); });
     // replace name find replacement -> the variable's value with every find replaced
-    d.registerHandler(101, [&zerin](CommandCall& c) {
+    d.registerHandler(Cmd::Replace, [&zerin](CommandCall& c) {
         std::string_view rest;
         std::string_view name = text::firstWord(text::trim(c.arg), &rest);
         std::string find = trimQuotes(text::firstWord(text::trimLeft(rest), &rest));
@@ -178,17 +178,17 @@ void registerTextFunctions(Zerin& zerin) {
         return text::replaceAll(doGet(zerin, name, &c.locals), find, replacement);
     });
     // do_trimquotes text -> the text without its surrounding quotes
-    d.registerHandler(56, [](CommandCall& c) { return trimQuotes(c.arg); });
+    d.registerHandler(Cmd::DoTrimquotes, [](CommandCall& c) { return trimQuotes(c.arg); });
     // key.state code -> "1" when the key is down or was pressed since the last query
-    d.registerHandler(121, [&zerin](CommandCall& c) {
+    d.registerHandler(Cmd::KeyState, [&zerin](CommandCall& c) {
         double code = roundHalfEven(val(c.arg));
         bool inRange = code >= 0 && code <= 255;
         return std::string(inRange && zerin.platform.keys.asyncKeyState(static_cast<int>(code)) ? "1" : "0");
     });
     // do_value_encode number -> base-64 digits
-    d.registerHandler(51, [](CommandCall& c) { return valueEncode(val(c.arg)); });
+    d.registerHandler(Cmd::DoValueEncode, [](CommandCall& c) { return valueEncode(val(c.arg)); });
     // do_value_decode digits -> the number
-    d.registerHandler(52, [](CommandCall& c) { return valueDecode(text::trim(c.arg)); });
+    d.registerHandler(Cmd::DoValueDecode, [](CommandCall& c) { return valueDecode(text::trim(c.arg)); });
 }
 
 void registerBuiltInFunctions(Zerin& zerin) {

@@ -39,12 +39,9 @@ std::string sourceAllSelected(Zerin& z, Variables&) {
     std::string all;
     for (const ListItem& item : z.panes.list(z.panes.sourcePane()).items()) {
         if (!item.selected) continue;
-        // Parentheses would be taken for a group when the value is substituted into a
-        // line; the interpreter turns the escapes back just before it runs a command.
-        std::string path = text::replaceAll(text::replaceAll(item.tag, "(", ":["), ")", ":]");
         // Quoted as the command-line splitter reads it back: a double quote inside the
         // name is doubled, so a name like a"; b".txt stays one argument of do_run.
-        all += quoteForCommandLine(withoutTrailingSlash(path)) + " ";
+        all += quoteForCommandLine(withoutTrailingSlash(item.tag)) + " ";
     }
     return all;
 }
@@ -111,7 +108,7 @@ double numericValueOfName(Zerin& zerin, std::string_view name, Variables& locals
         lowered = text::lower(name);
         key = lowered;
     }
-    if (locals.indexed(key)) return locals.number(key);
+    if (std::optional<double> n = locals.indexedNumber(key)) return *n;
     if (vocabulary::commandNumber(text::firstWord(key)) != 0)
         return val(zerin.dispatcher.chkCommand(name, locals));
     if (zerin.publicVars.indexed(key)) return zerin.publicVars.number(key);

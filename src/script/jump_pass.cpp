@@ -265,7 +265,8 @@ std::string JumpPass::assemble() const {
     for (std::size_t k = 0; k < m_out.size(); ++k) {
         start[k] = pos;
         const OutLine& l = m_out[k];
-        pos += static_cast<long long>(l.text.size()) + (l.jump ? 8 : 0) + (l.crlf ? 2 : 0);
+        // Targets count characters, as a hand-written jump code does.
+        pos += static_cast<long long>(text::charCount(l.text)) + (l.jump ? 8 : 0) + (l.crlf ? 2 : 0);
     }
     long long length = pos - 1;
     auto resolve = [&](const Target& t) -> long long {

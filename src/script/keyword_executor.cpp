@@ -7,6 +7,7 @@
 #include "script/run_context.h"
 #include "script/value.h"
 #include "script/variable_commands.h"
+#include "script/vocabulary.h"
 
 namespace zerin {
 
@@ -36,18 +37,24 @@ std::string_view firstWordOf(std::string_view s, std::string_view* rest = nullpt
 }  // namespace
 
 void KeywordExecutor::execute(std::string_view keyword, std::string_view args) {
-    if (keyword == "APP.RETURN") m_run.returnValue = std::string(args);
-    else if (keyword == "RETURN") doReturn(args);
-    else if (keyword == "GOTO") doGoto(args, false);
-    else if (keyword == "GOSUB") doGoto(args, true);
-    else if (keyword == "ENDIF") return;
-    else if (keyword == "ELSE" || keyword == "ELSEIF") doElse();
-    else if (keyword == "IF") doIf(args);
-    else if (keyword == "FOR") doFor(args);
-    else if (keyword == "DO") m_run.loops.setDo(text::lower(firstWordOf(args)), m_run.afterLine());
-    else if (keyword == "NEXT") doNext(args);
-    else if (keyword == "LOOP.UNTIL") doLoopUntil(args);
-    else if (keyword == "END") m_run.ended = true;
+    switch (vocabulary::keywordOf(keyword)) {
+    case Keyword::AppReturn: m_run.returnValue = std::string(args); break;
+    case Keyword::Return: doReturn(args); break;
+    case Keyword::Goto: doGoto(args, false); break;
+    case Keyword::Gosub: doGoto(args, true); break;
+    case Keyword::Else:
+    case Keyword::ElseIf: jumpToBranch(false); break;
+    case Keyword::If:
+        if (conditionIsFalse(args)) jumpToBranch(true);
+        break;
+    case Keyword::For: doFor(args); break;
+    case Keyword::Do: m_run.loops.setDo(text::lower(firstWordOf(args)), m_run.afterLine()); break;
+    case Keyword::Next: doNext(args); break;
+    case Keyword::LoopUntil: doLoopUntil(args); break;
+    case Keyword::End: m_run.ended = true; break;
+    case Keyword::EndIf:
+    case Keyword::None: break;
+    }
 }
 
 // RETURN value: sets `return` and goes back after the last GOSUB. With no GOSUB to go
@@ -94,34 +101,18 @@ std::optional<std::size_t> KeywordExecutor::findLabel(const std::string& label) 
     return target;
 }
 
-// ELSE or ELSEIF reached by the flow: the true branch has ended, continue after ENDIF.
-void KeywordExecutor::doElse() {
+// An IF whose condition is false, or an ELSE or ELSEIF reached by the flow (the true
+// branch has ended: continue after ENDIF). Each line's target is scanned for once.
+void KeywordExecutor::jumpToBranch(bool fromIf) {
     std::size_t at = m_run.position;
     auto cached = m_run.branchCache.find(at);
     if (cached != m_run.branchCache.end()) {
         m_run.jumpTo(cached->second);
         return;
     }
-    std::optional<std::size_t> target = scanForBranch(false);
+    std::optional<std::size_t> target = scanForBranch(fromIf);
     if (!target) {
-        fail(interpreter_messages::kElseWithoutEndif);
-        return;
-    }
-    m_run.branchCache.emplace(at, *target);
-    m_run.jumpTo(*target);
-}
-
-void KeywordExecutor::doIf(std::string_view condition) {
-    if (!conditionIsFalse(condition)) return;
-    std::size_t at = m_run.position;
-    auto cached = m_run.branchCache.find(at);
-    if (cached != m_run.branchCache.end()) {
-        m_run.jumpTo(cached->second);
-        return;
-    }
-    std::optional<std::size_t> target = scanForBranch(true);
-    if (!target) {
-        fail(interpreter_messages::kIfWithoutEndif);
+        fail(fromIf ? interpreter_messages::kIfWithoutEndif : interpreter_messages::kElseWithoutEndif);
         return;
     }
     m_run.branchCache.emplace(at, *target);
@@ -188,19 +179,14 @@ bool KeywordExecutor::takeNextValue(std::string_view variable) {
     std::string key = text::lower(variable);
     if (variable.find_first_of("\" ") == std::string_view::npos && m_run.locals.indexed(key) &&
         !m_run.zerin.publicVars.indexed(key) && !isNothing(*value) &&
-        value->find_first_of("() \"") == std::string::npos) {
+        value->find_first_of(" \"") == std::string::npos) {
         m_run.locals.assign(key, std::move(*value));
         return true;
     }
+    // The value is kept as it is: substitution escapes whatever it puts into a line.
     std::string arg(variable);
     arg += ' ';
-    if (value->find_first_of("()") == std::string::npos) {
-        arg += *value;
-    } else {
-        // Kept escaped like file paths, so that substituting the value into a line does
-        // not make a group of it.
-        arg += text::replaceAll(text::replaceAll(*value, "(", ":["), ")", ":]");
-    }
+    arg += *value;
     doSet(m_run.zerin, arg, m_run.locals);
     return true;
 }

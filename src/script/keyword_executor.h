@@ -20,8 +20,7 @@ public:
 private:
     void doReturn(std::string_view args);
     void doGoto(std::string_view args, bool gosub);
-    void doElse();
-    void doIf(std::string_view condition);
+    void jumpToBranch(bool fromIf);
     void doFor(std::string_view args);
     void doNext(std::string_view args);
     void doLoopUntil(std::string_view args);

@@ -70,6 +70,7 @@ LinePlan codePlan(const LineCode& code, std::string_view args) {
         if (((!zero && code.kind == 1) || (zero && code.kind == 0)) && code.target >= 1) {
             plan.kind = LinePlan::Kind::Jump;
             plan.target = static_cast<std::size_t>(code.target);
+            plan.charTarget = true;
         }
         return plan;
     }
@@ -120,12 +121,13 @@ LinePlan planLine(std::string_view line, std::string_view text, std::size_t at) 
             plan.first = firstWord;
             plan.key = text::lower(firstWord);
             plan.text = text::trim(eq == std::string_view::npos ? args : args.substr(eq + 1));
+            // The lines the compiler makes of "#name=" and "#location=": a script named
+            // after a command or a variable keeps that name instead of running it.
+            plan.valueIsData = plan.key == "app.name" || plan.key == "app.location";
             return plan;
         }
     }
-    // Values keep parentheses escaped until a command gets them.
     std::string named(line);
-    if (named.find(':') != std::string::npos) named = text::replaceAll(text::replaceAll(named, ":[", "("), ":]", ")");
     if (!vocabulary::isKeyword(first)) {
         plan.kind = LinePlan::Kind::ByName;
         plan.text = std::move(named);

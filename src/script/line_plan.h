@@ -17,6 +17,8 @@ struct LinePlan {
     int number = 0;          // Command
     std::string first;       // Keyword: the upper-cased keyword; Assign: the name as written
     std::string key;         // Assign: the lower-cased name
+    bool valueIsData = false;  // Assign: the right side is stored as it is
+    bool charTarget = false;   // Jump: the target counts characters (a jump code)
     std::string text;        // Command, Keyword: the arguments; Evaluate, ByName: the line;
                              // Assign: the right side
 };

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/text.h"
+#include "script/value_escape.h"
 #include "script/value.h"
 #include "script/vocabulary.h"
 
@@ -25,8 +26,11 @@ std::string rewriteLine(std::string_view line, int& flags) {
     if (body.empty()) return std::string(line);
     if (body[0] == '\'') return {};
     if (body[0] == '#') {
-        if (text::istartsWith(line, "#name=")) return "app.name = " + std::string(line.substr(6));
-        if (text::istartsWith(line, "#location=")) return "app.location = " + std::string(line.substr(10));
+        // A script's name and location are data: escaped, no group or bracket in them
+        // is substituted (the run stores them as written, see planLine).
+        if (text::istartsWith(line, "#name=")) return "app.name = " + escapeValue(body.substr(6)) + std::string(lineEnd);
+        if (text::istartsWith(line, "#location="))
+            return "app.location = " + escapeValue(body.substr(10)) + std::string(lineEnd);
         if (text::istartsWith(line, "#compileflags=")) {
             double v = roundHalfEven(val(body.substr(14)));
             flags = (std::isfinite(v) && std::fabs(v) < 1e9) ? static_cast<int>(v) : 0;

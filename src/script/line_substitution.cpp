@@ -5,6 +5,7 @@
 #include "script/evaluator.h"
 #include "script/identifiers.h"
 #include "script/interpreter_messages.h"
+#include "script/value_escape.h"
 
 namespace zerin {
 
@@ -17,9 +18,13 @@ constexpr std::size_t kMaxLineBytes = 32u << 20;
 
 }  // namespace
 
+// Values go into the line escaped, so that no later step can take a parenthesis, a
+// bracket or an "&&" of a value for script code; the finished line is turned back once,
+// and its receiver gets every value as it was.
 void LineSubstitution::apply(std::string& line) {
     brackets(line);
     if (groups(line) && line.find("&& ") != std::string::npos) line = text::replaceAll(line, "&& ", "");
+    if (holdsEscapes(line)) line = unescapeValue(line);
 }
 
 // [name] is replaced by the value of the run's variable name. A bracket that names no
@@ -38,7 +43,7 @@ void LineSubstitution::brackets(std::string& line) {
             continue;
         }
         const std::string* value = m_locals.find(key);
-        std::string v = value ? *value : std::string();
+        std::string v = value ? escapeValue(*value) : std::string();
         line.replace(open, close - open + 1, v);
         from = open + v.size();
     }
@@ -60,7 +65,8 @@ bool LineSubstitution::groups(std::string& line) {
             return false;
         }
         std::string group = line.substr(open, close - open + 1);
-        std::string value = groupValue(text::trim(std::string_view(group).substr(1, group.size() - 2)));
+        std::string_view inner = text::trim(std::string_view(group).substr(1, group.size() - 2));
+        std::string value = escapeValue(holdsEscapes(inner) ? groupValue(unescapeValue(inner)) : groupValue(inner));
         // Identical groups share the first one's value.
         value += ' ';
         // No copy of the group can start before `open` (it would close before the first

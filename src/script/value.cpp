@@ -28,8 +28,8 @@ double readRadix(std::string_view s, std::size_t i, int radix) {
         any = true;
     }
     if (!any) return 0;
-    // Like the original reader, hexadecimal up to 8 digits is a signed 32-bit value
-    // (&HFFFFFFFF is -1); longer values stay positive.
+    // Hexadecimal up to 8 digits is a signed 32-bit pattern (&HFFFFFFFF is -1, all bits
+    // set); longer values stay positive.
     if (radix == 16 && v >= 2147483648.0 && v <= 4294967295.0) v -= 4294967296.0;
     return v;
 }

@@ -140,16 +140,16 @@ void publicSave(Zerin& zerin) {
 void registerVariableCommands(Zerin& zerin) {
     Dispatcher& d = zerin.dispatcher;
     // do_set "name value" -> ""
-    d.registerHandler(11, [&zerin](CommandCall& c) {
+    d.registerHandler(Cmd::DoSet, [&zerin](CommandCall& c) {
         doSet(zerin, c.arg, c.locals, LocalIndex::Ignore);
         return std::string();
     });
     // do_get "name" -> the public variable's value
-    d.registerHandler(44, [&zerin](CommandCall& c) { return doGet(zerin, c.arg); });
+    d.registerHandler(Cmd::DoGet, [&zerin](CommandCall& c) { return doGet(zerin, c.arg); });
     // public "name [=] value" -> "false", "true" or ""
-    d.registerHandler(99, [&zerin](CommandCall& c) { return doPublic(zerin, c.arg); });
+    d.registerHandler(Cmd::Public, [&zerin](CommandCall& c) { return doPublic(zerin, c.arg); });
     // public.save -> ""
-    d.registerHandler(100, [&zerin](CommandCall&) {
+    d.registerHandler(Cmd::PublicSave, [&zerin](CommandCall&) {
         publicSave(zerin);
         return std::string();
     });

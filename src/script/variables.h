@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -14,8 +15,43 @@
 
 namespace zerin {
 
+class Variables;
+
+// Where an indexed variable was found last, so that a line run again and again finds it
+// without a search. It holds only while the store has not changed its shape (nothing
+// erased, nothing indexed or taken out of the index) since; every shape is numbered
+// once for all stores, so a reference never matches another store.
+class VariableRef {
+    friend class Variables;
+    std::uint64_t m_shape = 0;
+    void* m_entry = nullptr;
+};
+
 class Variables {
 public:
+    Variables() : m_shape(nextShape()) {}
+    Variables(const Variables& other) : m_store(other.m_store), m_indexSet(other.m_indexSet), m_indexText(other.m_indexText), m_shape(nextShape()) {}
+    Variables& operator=(const Variables& other) {
+        m_store = other.m_store;
+        m_indexSet = other.m_indexSet;
+        m_indexText = other.m_indexText;
+        m_shape = nextShape();
+        return *this;
+    }
+    Variables(Variables&& other) noexcept
+        : m_store(std::move(other.m_store)), m_indexSet(std::move(other.m_indexSet)),
+          m_indexText(std::move(other.m_indexText)), m_shape(nextShape()) {
+        other.m_shape = nextShape();
+    }
+    Variables& operator=(Variables&& other) noexcept {
+        m_store = std::move(other.m_store);
+        m_indexSet = std::move(other.m_indexSet);
+        m_indexText = std::move(other.m_indexText);
+        m_shape = nextShape();
+        other.m_shape = nextShape();
+        return *this;
+    }
+
     // --- store ---
     const std::string* find(std::string_view key) const;
     // Refuses a key that is already stored (the collection's Add); returns whether added.
@@ -29,6 +65,17 @@ public:
     // The value read as a number, cached beside the text until the value changes.
     double number(std::string_view key) const;
     std::size_t storedCount() const { return m_store.size(); }
+
+    // --- both, with one search: an indexed name's stored value or number; nothing for a
+    // name that is not indexed (an indexed name never stored reads as 0). ---
+    const std::string* findIndexed(std::string_view key) const;
+    std::optional<double> indexedNumber(std::string_view key) const;
+    // As assignNumber for an indexed name; false, and `value` untouched, for any other.
+    bool assignNumberIfIndexed(std::string_view key, std::string& value, double numeric);
+    // The same, remembering the place found in `ref` and using it while it holds.
+    const std::string* findIndexed(std::string_view key, VariableRef& ref) const;
+    std::optional<double> indexedNumber(std::string_view key, VariableRef& ref) const;
+    bool assignNumberIfIndexed(std::string_view key, std::string& value, double numeric, VariableRef& ref);
 
     // --- index ---
     bool indexed(std::string_view key) const;
@@ -54,10 +101,29 @@ private:
         std::string value;
         mutable double numeric = 0;
         mutable bool numericValid = false;
+        bool indexed = false;  // mirrors m_indexSet, so that one search answers both
     };
+    Entry& created(Entry& e, std::string_view key) {
+        e.indexed = !m_indexSet.empty() && m_indexSet.contains(key);
+        return e;
+    }
+    static double numberOf(const Entry& e);
+    static std::uint64_t nextShape() {
+        static std::uint64_t shapes = 0;
+        return ++shapes;
+    }
+    // The entry `ref` remembers, when it still holds.
+    Entry* remembered(const VariableRef& ref) const {
+        return ref.m_shape == m_shape ? static_cast<Entry*>(ref.m_entry) : nullptr;
+    }
+    void remember(VariableRef& ref, const Entry& e) const {
+        ref.m_shape = m_shape;
+        ref.m_entry = const_cast<Entry*>(&e);
+    }
     std::unordered_map<std::string, Entry, KeyHash, std::equal_to<>> m_store;
     std::unordered_set<std::string, KeyHash, std::equal_to<>> m_indexSet;
     std::string m_indexText;
+    std::uint64_t m_shape;
 };
 
 }  // namespace zerin

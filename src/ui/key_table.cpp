@@ -51,7 +51,8 @@ int virtualKey(const QKeyEvent* e) {
     case Qt::Key_Right: return vk::kRight;
     case Qt::Key_Down: return vk::kDown;
     case Qt::Key_Space: return 32;
-    case Qt::Key_Tab: return 9;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return 9;
     case Qt::Key_Backspace: return 8;
     case Qt::Key_Delete: return 46;
     case Qt::Key_Insert: return 45;

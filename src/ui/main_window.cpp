@@ -13,6 +13,8 @@
 #include "core/zerin.h"
 #include "modes/bar_builder.h"
 #include "ui/bottom_bar.h"
+#include "ui/frm_menu.h"
+#include "ui/code_editor.h"
 #include "ui/main_window_texts.h"
 #include "ui/panes_region.h"
 #include "ui/right_bar.h"
@@ -59,6 +61,7 @@ MainWindow::MainWindow(Zerin& zerin, QWidget* parent) : QMainWindow(parent), m_z
     // FIXME: the mixer that the slider drives arrives with the volume controls.
 
     m_keys = new WindowKeys(*this);
+    m_menus = new MenuWindows(zerin, this);
 
     m_zerin.bars.programPath = QCoreApplication::applicationFilePath().toStdString();
     m_zerin.bars.desktopFolder = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation).toStdString();
@@ -97,7 +100,15 @@ void MainWindow::fillStartupSteps(StartupSteps& steps) {
     };
 }
 
-void MainWindow::applyFontSize() { applyWindowStyle(this, m_zerin.settings.fontSize); }
+void MainWindow::applyFontSize() {
+    applyWindowStyle(this, m_zerin.settings.fontSize);
+    m_workArea->setTextFontSize(m_zerin.settings.fontSize);
+}
+
+void MainWindow::fontSizeChanged() {
+    applyFontSize();
+    runResize();
+}
 
 int MainWindow::rightColumnWidth() const {
     QFontMetrics fm(font());

@@ -18,6 +18,7 @@ struct StartupSteps;
 namespace zerin::ui {
 
 class BottomBar;
+class MenuWindows;
 class PanesRegion;
 class RightBar;
 class SizeHandle;
@@ -62,6 +63,7 @@ public:
     bool titleBarShown() const override;
     void focusOutputText() override;
     void setModeButtonColour(std::string_view command, std::uint32_t colour) override;
+    void fontSizeChanged() override;
 
     WorkArea* workArea() const { return m_workArea; }
     TopBar* topBar() const { return m_topBar; }
@@ -71,6 +73,7 @@ public:
     SizeHandle* sizeHandle() const { return m_sizeHandle; }
     QSlider* volumeSlider() const { return m_volume; }
     ToolTips* toolTips() const { return m_tips; }
+    MenuWindows* menus() const { return m_menus; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -94,6 +97,7 @@ private:
     SizeHandle* m_sizeHandle;
     QSlider* m_volume;
     WindowKeys* m_keys;
+    MenuWindows* m_menus;
 
     std::int16_t m_innerWidth = 0;
     std::int16_t m_innerHeight = 0;

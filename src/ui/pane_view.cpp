@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeView>
@@ -14,6 +15,7 @@
 #include "panes/pane_colours.h"
 #include "panes/pane_roles.h"
 #include "platform/linux/mime_file_icons.h"
+#include "ui/key_table.h"
 #include "ui/pane_item_model.h"
 
 namespace zerin::ui {
@@ -75,6 +77,7 @@ PaneView::PaneView(Zerin& zerin, int pane, QWidget* parent)
     palette.setColor(QPalette::Highlight, QColor(0x30, 0x40, 0x60));
     m_lvwList->setPalette(palette);
     m_lvwList->installEventFilter(this);
+    m_cmdParent->installEventFilter(this);
 
     auto* top = new QHBoxLayout;
     top->setContentsMargins(0, 0, 0, 0);
@@ -149,7 +152,11 @@ void PaneView::applySelection() {
     }
     m_applyingSelection = true;
     m_lvwList->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
-    if (first >= 0) m_lvwList->selectionModel()->setCurrentIndex(m_model->index(first, 0), QItemSelectionModel::NoUpdate);
+    if (first >= 0) {
+        m_lvwList->selectionModel()->setCurrentIndex(m_model->index(first, 0), QItemSelectionModel::NoUpdate);
+        // The item one came from sits in the middle of the list after going up.
+        m_lvwList->scrollTo(m_model->index(first, 0), QAbstractItemView::PositionAtCenter);
+    }
     m_applyingSelection = false;
 }
 
@@ -162,7 +169,42 @@ void PaneView::takeSelection() {
     emit selectionChanged(m_pane);
 }
 
+bool PaneView::listKey(int key, int shift) {
+    constexpr int kBackspace = 8, kTab = 9, kAlt = 4;
+    if ((key == kBackspace && shift == 0) || (key == vk::kUp && shift == kAlt)) {
+        emit parentClicked(m_pane);
+        return true;
+    }
+    if (KeyTable::accepts(vk::kPad8, key, shift)) {
+        if (m_cmdParent->isEnabled()) m_cmdParent->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    // Tab never stops in a path box: it goes between the two lists.
+    const bool across = key == kTab || (m_pane == 1 && KeyTable::accepts(vk::kPad4, key, shift)) ||
+                        (m_pane == 0 && KeyTable::accepts(vk::kPad6, key, shift));
+    if (across) emit focusAcross(m_pane);
+    return across;
+}
+
+bool PaneView::parentKey(int key, int shift) {
+    if (key == vk::kEnter || key == 32) {
+        m_cmdParent->click();
+        return true;
+    }
+    if (key == vk::kDown || key == vk::kEscape || KeyTable::accepts(vk::kPad2, key, shift)) {
+        m_lvwList->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    return false;
+}
+
 bool PaneView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && (watched == m_lvwList || watched == m_cmdParent)) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const int code = virtualKey(key);
+        const int shift = shiftState(key);
+        if (watched == m_lvwList ? listKey(code, shift) : parentKey(code, shift)) return true;
+    }
     if (watched == m_lvwList) {
         if (event->type() == QEvent::FocusIn) focusPane(m_zerin, m_pane);
         else if (event->type() == QEvent::FocusOut) focusLeftPanes(m_zerin);

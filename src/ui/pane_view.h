@@ -39,9 +39,15 @@ signals:
     void itemActivated(int pane, int row);
     // Enter in the path box.
     void pathEntered(int pane, const QString& text);
+    // Tab, or the left key in the right pane and the right key in the left pane: the
+    // focus goes to the other pane's list.
+    void focusAcross(int pane);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The pane's keys: true when the key was taken.
+    bool listKey(int key, int shift);
+    bool parentKey(int key, int shift);
     void resizeEvent(QResizeEvent* event) override;
 
 private:

@@ -5,9 +5,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeView>
-#include <filesystem>
 
 #include "core/zerin.h"
+#include "panes/navigation.h"
 #include "panes/pane_refresh.h"
 #include "ui/main_window_texts.h"
 #include "ui/pane_view.h"
@@ -29,6 +29,7 @@ PanesRegion::PanesRegion(Zerin& zerin, ToolTips& tips, QWidget* parent) : QWidge
         connect(view, &PaneView::itemActivated, this, &PanesRegion::openItem);
         connect(view, &PaneView::parentClicked, this, &PanesRegion::openParent);
         connect(view, &PaneView::pathEntered, this, &PanesRegion::openTyped);
+        connect(view, &PaneView::focusAcross, this, [this](int from) { focusList(from == 0 ? 1 : 0); });
     }
 }
 
@@ -57,32 +58,10 @@ void PanesRegion::redraw() {
     }
 }
 
-void PanesRegion::openItem(int pane, int row) {
-    const auto& items = m_zerin.panes.list(pane).items();
-    if (row < 0 || static_cast<std::size_t>(row) >= items.size()) return;
-    const std::string& tag = items[static_cast<std::size_t>(row)].tag;
-    if (!tag.ends_with('/')) return;
-    m_zerin.panes.setPath(pane, tag);
-    listUpdate(m_zerin, pane);
-}
+void PanesRegion::openItem(int pane, int row) { zerin::openItem(m_zerin, pane, row); }
 
-void PanesRegion::openParent(int pane) {
-    std::string path = m_zerin.panes.path(pane);
-    if (!path.ends_with('/') || path == "/") return;
-    path.pop_back();
-    std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return;
-    m_zerin.panes.setPath(pane, path.substr(0, slash + 1));
-    listUpdate(m_zerin, pane);
-}
+void PanesRegion::openParent(int pane) { goToParent(m_zerin, pane); }
 
-void PanesRegion::openTyped(int pane, const QString& text) {
-    std::string path = text.trimmed().toStdString();
-    std::error_code ec;
-    if (path.empty() || !std::filesystem::is_directory(path, ec)) return;
-    if (!path.ends_with('/')) path += '/';
-    m_zerin.panes.setPath(pane, path);
-    listUpdate(m_zerin, pane);
-}
+void PanesRegion::openTyped(int pane, const QString& text) { openTypedFolder(m_zerin, pane, text.toStdString()); }
 
 }  // namespace zerin::ui

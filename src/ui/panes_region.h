@@ -32,7 +32,7 @@ signals:
     void selectionChanged(int pane);
 
 private:
-    // Simple folder moves until the navigation module takes these signals over.
+    // The views' clicks and keys, forwarded to the navigation of the panes.
     void openItem(int pane, int row);
     void openParent(int pane);
     void openTyped(int pane, const QString& text);

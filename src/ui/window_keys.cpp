@@ -10,6 +10,7 @@
 #include "core/zerin.h"
 #include "ui/bottom_bar.h"
 #include "ui/main_window.h"
+#include "ui/text_editor_view.h"
 #include "ui/work_area.h"
 
 namespace zerin::ui {

@@ -9,9 +9,11 @@
 #include <QVBoxLayout>
 
 #include "core/zerin.h"
+#include "ui/code_editor.h"
 #include "ui/debug_pane.h"
 #include "ui/main_window_texts.h"
 #include "ui/text_box_view.h"
+#include "ui/text_editor_view.h"
 
 namespace zerin::ui {
 
@@ -37,10 +39,8 @@ WorkArea::WorkArea(Zerin& zerin, QWidget* parent) : QWidget(parent) {
     m_fileOp->setHeaderLabels({QStringLiteral("Source"), QStringLiteral("Operation"), QStringLiteral("Target")});
     m_fileOp->setRootIsDecorated(false);
 
-    m_editor = new QPlainTextEdit(this);
-    m_editor->setObjectName(QStringLiteral("txtEditor"));
+    m_editor = new TextEditorView(zerin, this);
     m_editor->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    m_editor->setPlaceholderText(tr("Text editor"));
 
     m_viewer = new QLabel(tr("Image viewer"), this);
     m_viewer->setObjectName(QStringLiteral("pbxViewer"));
@@ -49,8 +49,8 @@ WorkArea::WorkArea(Zerin& zerin, QWidget* parent) : QWidget(parent) {
     m_imageList = new QListWidget(this);
     m_imageList->setObjectName(QStringLiteral("lvwImageList"));
 
-    m_code = new TextBoxView(zerin.txtCode);
-    m_code->setObjectName(QStringLiteral("txtCode"));
+    m_code = new CodeEditor(zerin);
+    connect(m_code, &CodeEditor::codeEditorOnlyToggled, this, [this] { setCodeEditorOnly(!m_codeOnly); });
     m_code->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_code->setTabStopDistance(4 * QFontMetricsF(m_code->font()).horizontalAdvance(QLatin1Char(' ')));
     m_debug = new DebugPane(zerin);
@@ -142,6 +142,15 @@ void WorkArea::layoutSystem() {
 }
 
 QWidget* WorkArea::viewer() const { return m_viewer; }
+
+void WorkArea::setTextFontSize(int points) {
+    for (QPlainTextEdit* box : {static_cast<QPlainTextEdit*>(m_editor), static_cast<QPlainTextEdit*>(m_code),
+                                static_cast<QPlainTextEdit*>(m_debug)}) {
+        QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        f.setPointSize(points > 0 ? points : 10);
+        box->setFont(f);
+    }
+}
 
 QWidget* WorkArea::focusTarget() const {
     switch (m_mode) {

@@ -18,8 +18,10 @@ class Zerin;
 
 namespace zerin::ui {
 
+class CodeEditor;
 class DebugPane;
 class TextBoxView;
+class TextEditorView;
 
 enum class DisplayMode { File, Text, Image, System };
 
@@ -37,9 +39,11 @@ public:
     void setCodeEditorOnly(bool on);
     bool codeEditorOnly() const { return m_codeOnly; }
 
-    TextBoxView* codeEditor() const { return m_code; }
+    CodeEditor* codeEditor() const { return m_code; }
     DebugPane* debugPane() const { return m_debug; }
-    QPlainTextEdit* textEditor() const { return m_editor; }
+    TextEditorView* textEditor() const { return m_editor; }
+    // The three text boxes take the font size setting in their fixed-pitch font.
+    void setTextFontSize(int points);
     QTreeWidget* fileOpList() const { return m_fileOp; }
     QListWidget* imageList() const { return m_imageList; }
     QWidget* viewer() const;
@@ -59,12 +63,12 @@ private:
     DisplayMode m_mode = DisplayMode::System;
     bool m_codeOnly = false;
     QTreeWidget* m_fileOp;
-    QPlainTextEdit* m_editor;
+    TextEditorView* m_editor;
     QLabel* m_viewer;
     QListWidget* m_imageList;
     QGroupBox* m_codeBox;
     QGroupBox* m_debugBox;
-    TextBoxView* m_code;
+    CodeEditor* m_code;
     DebugPane* m_debug;
 };
 

@@ -5,13 +5,10 @@
 #include <cstdint>
 #include <string>
 
-#include "commands/print_commands.h"
 #include "core/zerin.h"
 #include "fake_platform.h"
+#include "language_commands.h"
 #include "script/compiler.h"
-#include "script/dispatcher_commands.h"
-#include "script/functions.h"
-#include "script/variable_commands.h"
 
 using namespace zerin;
 
@@ -19,11 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string script(reinterpret_cast<const char*>(data), size);
     test::FakePlatform fp;
     Zerin z(fp.platform);
-    registerPrintCommands(z);
-    registerVariableCommands(z);
-    registerBuiltInFunctions(z);
-    registerDispatcherCommands(z);
-    z.settings.textLog = true;
+    test::registerLanguageCommands(z);
 
     z.interpreter.setLineBudget(3000);
     z.txtBuffer.setText(script);

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "core/zerin.h"
-#include "fake_file_system.h"
+#include "disk_file_system.h"
 #include "fake_platform.h"
 #include "temp_folder.h"
 
@@ -24,7 +24,7 @@ protected:
 
     FakePlatform fp;
     Zerin z{fp.platform};
-    FakeFileSystem fs;
+    DiskFileSystem fs;
     TempFolder tmp;
 };
 

@@ -185,3 +185,40 @@ TEST_F(CompilerTest, MatchesTheLiteralRulesOnRandomScripts) {
 }
 
 }  // namespace
+
+// Positions count characters: a line of non-ASCII letters before a jump moves its
+// target by its characters, not its bytes.
+TEST_F(CompilerTest, JumpTargetsAndTheListingCountCharacters) {
+    const std::string letters = "\xc3\xa5\xc3\xa4\xc3\xb6 \xe2\x82\xac";  // 5 characters, 10 bytes
+    compiled("#compileflags=2\n? " + letters + "\nif a\n? x\nelse\n? y\nendif");
+    std::string listing = debugText();
+    // Each listed position is the one before plus the previous line's characters and CR LF.
+    std::vector<std::string_view> lines = text::split(listing, '\n');
+    std::size_t expected = 0, lastLength = 0;
+    for (std::string_view l : lines) {
+        std::size_t colon = l.find(':');
+        if (l.empty() || colon == std::string_view::npos || l.starts_with("Compiled")) break;
+        std::size_t pos = std::stoul(std::string(l.substr(0, colon)));
+        if (expected) EXPECT_EQ(pos, expected + lastLength + 2) << l;
+        expected = pos;
+        lastLength = text::charCount(l.substr(colon + 1));
+    }
+    std::size_t size = text::charCount(box.text());
+    EXPECT_EQ(expected + lastLength + 1, size);  // the last line ends with the final CR LF
+    EXPECT_NE(listing.find("Compiled size: " + std::to_string(size) + " characters"), std::string::npos) << listing;
+    // The if jumps to the line after "else", counted in characters.
+    std::size_t at = box.text().find("\r\n10000012 y") + 2;
+    std::string code = std::to_string(text::charCount(box.text().substr(0, at)) + 1) + "0 a";
+    EXPECT_NE(box.text().find("\r\n" + std::string(8 - code.size() + 2, '0') + code), std::string::npos) << box.text();
+}
+
+TEST_F(CompilerTest, AHandWrittenJumpLandsOnTheCharacterItNames) {
+    z.interpreter.setLineBudget(1000);
+    z.settings.textLog = true;
+    registerAllCommands(z);
+    // The run's buffer starts "\r\ncommand = t\r\n" (15 characters); then "? åäö€\r\n" (8
+    // characters), the jump line (10) and "? skipped\r\n" (11): "? landed" is character 45.
+    z.txtBuffer.setText("? \xc3\xa5\xc3\xa4\xc3\xb6\xe2\x82\xac\r\n00000450\r\n? skipped\r\n? landed");
+    z.interpreter.RunEditor("", &z.txtBuffer, "t");
+    EXPECT_EQ(debugText(), "\xc3\xa5\xc3\xa4\xc3\xb6\xe2\x82\xac\nlanded\n");
+}

@@ -22,8 +22,8 @@ struct Dispatch : ::testing::Test {
         registerAllCommands(z);
         z.settings.textLog = true;
     }
-    void record(int number) {
-        z.dispatcher.registerHandler(number, [this](CommandCall& c) {
+    void record(Cmd command) {
+        z.dispatcher.registerHandler(command, [this](CommandCall& c) {
             calls.emplace_back(c.number, std::string(c.arg));
             return std::string("ok");
         });
@@ -32,8 +32,8 @@ struct Dispatch : ::testing::Test {
 };
 
 TEST_F(Dispatch, ByNameSplitsNameAndArgument) {
-    record(109);
-    record(139);
+    record(Cmd::Cls);
+    record(Cmd::WindowMove);
     EXPECT_EQ(cmd("   cls"), "ok");
     EXPECT_EQ(cmd("WINDOW.MOVE 10 20"), "ok");
     ASSERT_EQ(calls.size(), 2u);
@@ -62,13 +62,13 @@ TEST_F(Dispatch, NumbersWithoutHandlerAreReported) {
 }
 
 TEST_F(Dispatch, AFailingHandlerWritesAnEmptyDebugLine) {
-    z.dispatcher.registerHandler(58, [](CommandCall&) -> std::string { throw std::runtime_error("boom"); });
+    z.dispatcher.registerHandler(Cmd::Clr, [](CommandCall&) -> std::string { throw std::runtime_error("boom"); });
     EXPECT_EQ(cmd("clr"), "");
     EXPECT_EQ(z.txtDebug.text(), "\r\n");
 }
 
 TEST_F(Dispatch, HelpWithANamePrintsItsBlock) {
-    z.dispatcher.registerHandler(49, [](CommandCall& c) {
+    z.dispatcher.registerHandler(Cmd::DoWait, [](CommandCall& c) {
         return std::string(c.arg == "/?" ? "# Wait Given Number of Seconds\r\n#\r\n# DO_WAIT [seconds]" : "x");
     });
     EXPECT_EQ(cmd("help \t do_wait  "), "");
@@ -76,7 +76,7 @@ TEST_F(Dispatch, HelpWithANamePrintsItsBlock) {
 }
 
 TEST_F(Dispatch, HelpAlonePrintsOnePaddedLinePerListedName) {
-    z.dispatcher.registerHandler(49, [](CommandCall& c) {
+    z.dispatcher.registerHandler(Cmd::DoWait, [](CommandCall& c) {
         return std::string(c.arg == "/??" ? "Wait Given Number of Seconds" : "");
     });
     EXPECT_EQ(cmd("help"), "");

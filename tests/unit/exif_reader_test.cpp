@@ -1,12 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <future>
 
 #include "core/zerin.h"
 #include "fake_platform.h"
 #include "temp_dir.h"
 #include "media/exif_reader.h"
+#include "platform/posix/posix_file_system.h"
 
 using namespace zerin;
 using Bytes = std::vector<std::uint8_t>;
@@ -133,14 +140,15 @@ Bytes singleIfdPhoto(const Tiff& t, const std::vector<Entry>& entries, std::uint
 class ExifReaderTest : public ::testing::Test {
 protected:
     test::FakePlatform fp;
-    ExifReader reader{fp.dialogs};
+    PosixFileSystem fs;
+    ExifReader reader{fp.dialogs, fs};
 };
 
 }  // namespace
 
 TEST_F(ExifReaderTest, ReadsBothByteOrdersThroughIfd1AndTheExifIfd) {
     for (bool little : {true, false}) {
-        ExifReader r(fp.dialogs);
+        ExifReader r(fp.dialogs, fs);
         ASSERT_TRUE(r.parse(photo(little))) << little;
         EXPECT_EQ(r.Tag(kExifTagDateTimeOriginal), kDate);
         EXPECT_EQ(r.Tag(0x010F), "Canon");
@@ -164,16 +172,16 @@ TEST_F(ExifReaderTest, FirstApp1MustBeExif) {
     // Kept: only a file wrong in both first bytes is turned away before the search.
     Bytes p = photo(true);
     p[0] = 0x00;
-    EXPECT_TRUE(ExifReader(fp.dialogs).parse(p));
+    EXPECT_TRUE(ExifReader(fp.dialogs, fs).parse(p));
     p[1] = 0x00;
-    EXPECT_FALSE(ExifReader(fp.dialogs).parse(p));
+    EXPECT_FALSE(ExifReader(fp.dialogs, fs).parse(p));
 }
 
 TEST_F(ExifReaderTest, EveryTruncationFailsWithoutReadingPastTheEnd) {
     Bytes full = photo(false);
     std::size_t tiffEnd = full.size() - 2;  // the end-of-image marker is not needed
     for (std::size_t cut = 0; cut < tiffEnd; ++cut) {
-        ExifReader r(fp.dialogs);
+        ExifReader r(fp.dialogs, fs);
         Bytes part(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(cut));
         EXPECT_FALSE(r.parse(part)) << cut;
         EXPECT_EQ(r.Tag(0), "0") << cut;  // a failed parse keeps no records
@@ -201,7 +209,7 @@ TEST_F(ExifReaderTest, ChainsThatPointBackEnd) {
     Tiff::append(tiff, t.ifd(exif, atExif, 0));
     Bytes jpeg{0xFF, 0xD8};
     Tiff::append(jpeg, app1(std::string("Exif\0\0", 6), tiff));
-    ExifReader r(fp.dialogs);
+    ExifReader r(fp.dialogs, fs);
     ASSERT_TRUE(r.parse(jpeg));
     EXPECT_EQ(r.Tag(0), "3");
     EXPECT_EQ(r.Tag(kExifTagDateTimeOriginal), kDate);
@@ -256,7 +264,7 @@ TEST_F(ExifReaderTest, FilesAndTheCannotLoadBox) {
     std::string png = write("photo.png", Bytes{0x89, 'P', 'N', 'G'});
     std::string txt = write("notes.txt", photo(true));
 
-    ExifReader r(fp.dialogs);
+    ExifReader r(fp.dialogs, fs);
     r.setPicFile(txt);
     EXPECT_EQ(r.picFile(), "");
     r.setPicFile((dir / "missing.jpg").string());
@@ -265,7 +273,7 @@ TEST_F(ExifReaderTest, FilesAndTheCannotLoadBox) {
     EXPECT_EQ(r.Tag(kExifTagDateTimeOriginal), kDate);  // loads on first use
     EXPECT_TRUE(fp.dialogs.shown.empty());
 
-    ExifReader p(fp.dialogs);
+    ExifReader p(fp.dialogs, fs);
     p.setPicFile(png);  // accepted: it ends in "g"
     EXPECT_EQ(p.picFile(), png);
     EXPECT_EQ(p.Tag(kExifTagDateTimeOriginal), "");
@@ -274,9 +282,9 @@ TEST_F(ExifReaderTest, FilesAndTheCannotLoadBox) {
     EXPECT_EQ(fp.dialogs.shown[0].text, "Cannot load file\r\n\r\n" + png);
 
     // Load without a picture file takes the path it is given, whatever its name.
-    ExifReader q(fp.dialogs);
+    ExifReader q(fp.dialogs, fs);
     EXPECT_TRUE(q.Load(txt));
-    EXPECT_FALSE(ExifReader(fp.dialogs).Load());
+    EXPECT_FALSE(ExifReader(fp.dialogs, fs).Load());
     std::filesystem::remove_all(dir);
 }
 
@@ -303,4 +311,55 @@ TEST(PhotoDate, DateTakenAsYearMonthDay) {
     // A photo without the date tag loads and gives no date.
     Tiff t(true);
     EXPECT_EQ(z.dispatcher.call("do_photo_date " + save("nodate.jpg", singleIfdPhoto(t, {t.shortValue(0x0112, 1)}, 0))), "");
+}
+
+namespace {
+
+// Bytes this process has read through read(2) and its kin so far.
+std::uint64_t bytesReadSoFar() {
+    std::ifstream io("/proc/self/io");
+    std::string key;
+    std::uint64_t value = 0;
+    while (io >> key >> value)
+        if (key == "rchar:") return value;
+    return 0;
+}
+
+}  // namespace
+
+TEST(PhotoDate, AFifoADeviceOrAHugeFileNeverStallsIt) {
+    test::FakePlatform fp;
+    Zerin z(fp.platform);
+    registerAllCommands(z);
+    z.settings.textLog = true;
+    test::TempDir dir;
+
+    // A FIFO named like a photo, with no writer: the answer comes at once.
+    const std::string fifo = (dir / "pipe.jpg").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    auto pending = std::async(std::launch::async, [&] { return z.dispatcher.call("do_photo_date " + fifo); });
+    if (pending.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+        // Let the blocked reader go before failing, so the test ends.
+        const int fd = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0) ::close(fd);
+        ADD_FAILURE() << "do_photo_date waited on a FIFO";
+    }
+    EXPECT_EQ(pending.get(), "");
+    EXPECT_EQ(z.txtDebug.text(), "Error in photo: " + fifo + "\r\n");
+
+    // A device that never ends.
+    z.txtDebug.clear();
+    EXPECT_EQ(z.dispatcher.call("do_photo_date /dev/zero"), "");
+    EXPECT_EQ(z.txtDebug.text(), "Error in photo: /dev/zero\r\n");
+
+    // A 1 GB photo (sparse on disk): the date is found and only the head of the file is read.
+    const Bytes head = photo(true);
+    dir.write("huge.jpg", std::string_view(reinterpret_cast<const char*>(head.data()), head.size()));
+    const std::string huge = (dir / "huge.jpg").string();
+    std::filesystem::resize_file(huge, std::uintmax_t{1} << 30);
+    const std::uint64_t before = bytesReadSoFar();
+    EXPECT_EQ(z.dispatcher.call("do_photo_date " + huge), "2024-05-17");
+    const std::uint64_t read = bytesReadSoFar() - before;
+    EXPECT_GT(read, 0u);
+    EXPECT_LE(read, 2 * kExifReadLimit);
 }

@@ -109,11 +109,11 @@ TEST_F(GeneralCommands, RunAsksFirstAndLogsAfterTheSelection) {
     z.txtDebug.setText("one\r\ntwo");
     z.txtDebug.select(0, 3);
     fp.dialogs.answers.push_back(MsgResult::Ok);
-    call(R"(do_run_s "/usr/bin/gimp" "/p/photo :[1:].jpg" )");
+    call(R"(do_run_s "/usr/bin/gimp" "/p/photo (1) a:[b:]c.jpg" )");
     ASSERT_EQ(fp.processes.started.size(), 1u);
-    // The escaped parentheses of source_allselected reach the program as parentheses.
-    EXPECT_EQ(fp.processes.started[0][1], "/p/photo (1).jpg");
-    std::string logged = R"(# "/usr/bin/gimp" "/p/photo :[1:].jpg" )" "\r\n";
+    // The command gets its argument as the line's receiver: nothing is turned back twice.
+    EXPECT_EQ(fp.processes.started[0][1], "/p/photo (1) a:[b:]c.jpg");
+    std::string logged = R"(# "/usr/bin/gimp" "/p/photo (1) a:[b:]c.jpg" )" "\r\n";
     EXPECT_EQ(debug(), "one" + logged + "\r\ntwo");
     EXPECT_EQ(z.txtDebug.selectedText(), logged);
 }

@@ -71,7 +71,7 @@ TEST_F(Identifiers, PaneIdentifiersReadTheSourceAndTargetPanes) {
     EXPECT_EQ(look("target_path"), "/home/ann");
     EXPECT_EQ(look("source_selected"), "/tmp/a (1).txt");
     EXPECT_EQ(look("Source_SelectedName"), "a (1).txt");
-    EXPECT_EQ(look("source_allselected"), "\"/tmp/a :[1:].txt\" \"/tmp/dir\" ");
+    EXPECT_EQ(look("source_allselected"), "\"/tmp/a (1).txt\" \"/tmp/dir\" ");
     z.panes.setSourcePane(0);
     EXPECT_EQ(look("source_list"), "0");
     EXPECT_EQ(look("target_list"), "1");

@@ -147,12 +147,12 @@ TEST_F(InterpreterTest, LoopListsAreSharedWithNestedRuns) {
 
 TEST_F(InterpreterTest, SlowModeAndWaitingForInputWaitThroughTheirCommands) {
     std::vector<std::string> waits;
-    z.dispatcher.registerHandler(49, [&](CommandCall& c) {
+    z.dispatcher.registerHandler(Cmd::DoWait, [&](CommandCall& c) {
         waits.emplace_back(c.arg);
         return std::string();
     });
     int inputWaits = 0;
-    z.dispatcher.registerHandler(71, [&](CommandCall&) {
+    z.dispatcher.registerHandler(Cmd::WaitInput, [&](CommandCall&) {
         ++inputWaits;
         z.run.waitingForInput = false;  // the input arrives
         return std::string();
@@ -187,7 +187,7 @@ TEST_F(InterpreterTest, EditorLabelsMustStartTheirLine) {
 
 TEST_F(InterpreterTest, RunsThatStartThemselvesStopNesting) {
     int calls = 0;
-    z.dispatcher.registerHandler(132, [&](CommandCall&) {
+    z.dispatcher.registerHandler(Cmd::Execute, [&](CommandCall&) {
         ++calls;
         TextBox box;
         box.setText("execute self");

@@ -69,6 +69,66 @@ TEST(Listing, TablesStopAt10001EntriesAndCountWhatWasLeftOut) {
     EXPECT_EQ(listing.leftOut(), 0u);
 }
 
+TEST(Listing, SizesTheFieldCannotHoldReadAsNotComputed) {
+    auto size = [](std::string_view field) {
+        ListingLine line;
+        EXPECT_TRUE(parseListingLine(std::string(field) + ",Big/", line)) << field;
+        EXPECT_EQ(line.name, "Big/");
+        return line.size;
+    };
+    // The extremes of the 64-bit field still read exactly.
+    EXPECT_EQ(size("9223372036854775807"), INT64_MAX);
+    EXPECT_EQ(size("-9223372036854775808"), INT64_MIN);
+    EXPECT_EQ(size(" 42 "), 42);
+    // One past either end, far past it, and every form of a number that is no number.
+    for (std::string_view bad : {"9223372036854775808", "-9223372036854775809", "99999999999999999999999",
+                                 "1e400", "9.3e18", "-9.3e18", "9223372036854775808.0", "-9223372036854775808.0", "nan", "-nan", "NAN(123)",
+                                 "inf", "-inf", "infinity", "abc", "", "  ", "+5", "ï¼"})
+        EXPECT_EQ(size(bad), 0) << bad;
+    // A fractional size keeps its whole part, the largest that fits included.
+    EXPECT_EQ(size("12.7"), 12);
+    EXPECT_EQ(size("-3.9"), -3);
+    EXPECT_EQ(size("9.2e18"), 9200000000000000000);
+    EXPECT_EQ(size("1e3"), 1000);
+    EXPECT_EQ(size("12abc"), 12);
+    EXPECT_EQ(size(".5"), 0);
+}
+
+TEST(Listing, NamesWithALineBreakAreLeftOutOfTheText) {
+    PaneListing listing;
+    listing.addFile({"/d/cr\rx", 1, 0, 0, {}});
+    listing.addFile({"/d/lf\nnew", 2, 0, 0, {}});
+    listing.addFile({"/d/both\r\n5,new", 3, 0, 0, {}});
+    listing.addFolder({"/d/dir\n9,evil", 0, 0, 0, {}});
+    listing.addFile({"/d/plain, with comma", 4, 0, 0, {}});
+    const std::string text = listingText(listing, "/d/");
+    EXPECT_EQ(text, "/d/\r\n4,plain, with comma\r\n");
+
+    std::string folder;
+    PaneListing back;
+    ASSERT_EQ(parseListingText(text, folder, back), ParseError::None);
+    EXPECT_TRUE(back.folders().empty());
+    ASSERT_EQ(back.files().size(), 1u);
+    EXPECT_EQ(back.files()[0].path, "/d/plain, with comma");
+
+    std::string out;
+    EXPECT_FALSE(appendListingLine(out, "a\rb", 1, false));
+    EXPECT_TRUE(appendListingLine(out, "a\tb", 1, false));  // other control characters are names
+    EXPECT_EQ(out, "1,a\tb\r\n");
+}
+
+TEST(ListingCache, AFolderPathWithALineBreakIsNotCached) {
+    ListingCache cache;
+    // The path is the text's first line: the rest of it would read as entries.
+    EXPECT_FALSE(cache.add("/m/x\r\n5,evil/", "/m/x\r\n5,evil/\r\n1,f\r\n"));
+    EXPECT_FALSE(cache.put("/m/y\n/", "/m/y\n/\r\n"));
+    EXPECT_FALSE(cache.add("/m/z\r/", "/m/z\r/\r\n"));
+    EXPECT_EQ(cache.size(), 0u);
+    EXPECT_EQ(cache.find("/m/y\n/"), nullptr);
+    EXPECT_TRUE(cache.put("/m/ok/", "/m/ok/\r\n"));
+    EXPECT_EQ(cache.size(), 1u);
+}
+
 TEST(ListingCache, KeysAreCaseSensitiveAndKeepInsertionOrder) {
     ListingCache cache;
     EXPECT_TRUE(cache.add("/m/Photos/", "A"));

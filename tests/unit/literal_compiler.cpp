@@ -12,7 +12,8 @@ namespace {
 
 const std::string kCrLf = "\r\n";
 
-// VB's InStr: 1-based start and result, 0 when absent.
+// A text search counted from 1, as the language's positions are: 1-based start and
+// result, 0 when absent.
 std::size_t instr(std::size_t start, const std::string& s, const std::string& pat) {
     if (start < 1) start = 1;
     if (start > s.size() + 1) return 0;

@@ -10,6 +10,7 @@
 #include "modes/bar_builder.h"
 #include "modes/command_runner.h"
 #include "modes/desktop_shortcut.h"
+#include "platform/posix/posix_file_system.h"
 #include "modes/mode_messages.h"
 #include "modes/mode_script.h"
 #include "script/value.h"
@@ -211,7 +212,7 @@ TEST_F(BarsFixture, TopClickRunsTheLinkedScriptUnlessRefused) {
 
 TEST_F(BarsFixture, RightClickChangesTheSourcePathFirstAndButtonZeroRunsNothing) {
     std::string pathWhenRefilled;
-    z.dispatcher.registerHandler(24, [&](CommandCall& c) {
+    z.dispatcher.registerHandler(Cmd::DoListUpdate, [&](CommandCall& c) {
         pathWhenRefilled = z.panes.path(static_cast<int>(val(c.arg)));
         return std::string();
     });
@@ -279,16 +280,17 @@ TEST_F(BarsFixture, DroppingAProgramTwiceAsksBeforeReplacing) {
 }
 
 TEST(DesktopShortcut, WritesAnEntryThatRunsTheQuotedCommand) {
+    PosixFileSystem fs;
     auto dir = std::filesystem::temp_directory_path() / "zerin_shortcut_test";
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     ShortcutTarget target{dir, "/usr/bin/zerin", ""};
     std::string reason;
-    ASSERT_TRUE(writeDesktopShortcut("#NAME=Back up\r\n#LOCATION=tools\r\n", target, reason)) << reason;
+    ASSERT_TRUE(writeDesktopShortcut(fs, "#NAME=Back up\r\n#LOCATION=tools\r\n", target, reason)) << reason;
     std::ifstream in(dir / "Back up.desktop");
     std::string all((std::istreambuf_iterator<char>(in)), {});
     EXPECT_NE(all.find("Exec=\"/usr/bin/zerin\" \"tools\\\\\\\\Back up\"\n"), std::string::npos) << all;
-    EXPECT_FALSE(writeDesktopShortcut("#LOCATION=tools\r\n", target, reason));
+    EXPECT_FALSE(writeDesktopShortcut(fs, "#LOCATION=tools\r\n", target, reason));
     std::filesystem::remove_all(dir);
 }
 

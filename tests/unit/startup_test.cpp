@@ -56,6 +56,15 @@ TEST(ProgramArgumentsTest, OneArgumentIsRawTextSeveralAreIdentifierAndArguments)
     ProgramArguments later = parseProgramArguments({"x", "--home", "y"});
     EXPECT_FALSE(later.home);
     EXPECT_EQ(later.commandLine->arguments, "--home y");
+
+    // A quoted first word loses its quotes also when more words follow it; what follows
+    // its closing quote in the same word comes first.
+    ProgramArguments quoted = parseProgramArguments({"\"t\\demo\"", "x", ""});
+    EXPECT_EQ(quoted.commandLine->identifier, "t\\demo");
+    EXPECT_EQ(quoted.commandLine->arguments, "x ");
+    ProgramArguments joined = parseProgramArguments({"  \"t\\my demo\" a", "b"});
+    EXPECT_EQ(joined.commandLine->identifier, "t\\my demo");
+    EXPECT_EQ(joined.commandLine->arguments, "a b");
 }
 
 TEST(ProgramFolderTest, HomeThenWritableExecutableFolderThenXdg) {

@@ -9,7 +9,7 @@ using namespace zerin;
 
 TEST(Vocabulary, EveryNumberFromOneTo150AppearsOnceInOrder) {
     std::vector<int> numbers;
-#define COLLECT(n, name) numbers.push_back(n);
+#define COLLECT(n, id, name, flags, helpPlace) numbers.push_back(n);
     ZERIN_COMMANDS(COLLECT)
 #undef COLLECT
     ASSERT_EQ(numbers.size(), 150u);
@@ -48,6 +48,29 @@ TEST(Vocabulary, OperatorsAreCaseSensitiveKeywordsAreNot) {
     EXPECT_TRUE(vocabulary::isKeyword("loop.until"));
     EXPECT_FALSE(vocabulary::isKeyword("FUNCTION"));
     EXPECT_FALSE(vocabulary::isKeyword("LOOP"));
+}
+
+// Scripts see these texts (the compile listing), so the lists must make them exactly.
+TEST(Vocabulary, KeywordAndOperatorTextsAreExact) {
+    EXPECT_EQ(vocabulary::kOperatorList, " = > < <> + - * / ^ += -= *= /= =+ == \\ and or to ");
+    EXPECT_EQ(vocabulary::kKeywordList, " IF ELSE ELSEIF ENDIF END GOTO GOSUB DO LOOP.UNTIL FOR NEXT APP.RETURN RETURN ");
+    EXPECT_EQ(vocabulary::keywordOf("elseif"), Keyword::ElseIf);
+    EXPECT_EQ(vocabulary::keywordOf("ELSE IF"), Keyword::None);
+    EXPECT_EQ(vocabulary::operatorOf("/="), Op::DivideBy);
+    EXPECT_EQ(vocabulary::operatorOf("/=="), Op::None);
+}
+
+TEST(Vocabulary, FlagsMarkTheCommandsHelpMustNotCall) {
+    std::vector<std::string_view> acting;
+    for (const CommandInfo& c : kCommands)
+        if (c.flags & kActsOnAnyArgument) acting.push_back(c.name);
+    EXPECT_EQ(acting, (std::vector<std::string_view>{"do_set", "do_run", "do_run_s", "do_runwait", "do_runwait_s",
+                                                     "do_script_break", "do_query_okcancel"}));
+    EXPECT_FALSE(vocabulary::hasFlag(0, kReserved));
+    EXPECT_FALSE(vocabulary::hasFlag(151, kActsOnAnyArgument));
+    EXPECT_EQ(kHelpList.front(), "do_column_autosize");
+    EXPECT_EQ(kHelpList[18], "do_text_save");  // listed, though no command has the name
+    EXPECT_EQ(kHelpList.back(), "do_wait");
 }
 
 TEST(Vocabulary, CommandCodesAndReservedNumbers) {

@@ -1,6 +1,6 @@
 // Playing a WAV sound from memory through ALSA's default device. Playing runs on a
 // background thread that touches nothing a script sees; a new sound stops the one before,
-// as the Windows call this stands in for did.
+// so that sounds never pile up.
 #pragma once
 
 #include <atomic>

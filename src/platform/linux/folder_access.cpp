@@ -1,6 +1,6 @@
-#include <unistd.h>
+#include "platform/linux/folder_access.h"
 
-#include "platform/linux/linux_platform.h"
+#include <unistd.h>
 
 namespace zerin::linux_platform {
 

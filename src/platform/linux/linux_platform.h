@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "platform/linux/alsa_sound.h"
+#include "platform/linux/folder_access.h"
 #include "platform/linux/linux_system_services.h"
 #include "platform/linux/posix_processes.h"
 #include "platform/linux/qt_dialogs.h"
@@ -26,8 +27,5 @@ struct LinuxPlatform {
     QtTextMetrics metrics;
     Platform platform{pump, clock, keys, dialogs, processes, sound, system, metrics};
 };
-
-// True when the executable's folder (or any folder) can take new files.
-bool folderIsWritable(const std::string& folder);
 
 }  // namespace zerin::linux_platform

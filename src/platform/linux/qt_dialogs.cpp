@@ -29,7 +29,7 @@ QMessageBox::Icon qtIcon(MsgIcon icon) {
 
 }  // namespace
 
-QtDialogs::QtDialogs(std::ostream& errorStream) : m_err(errorStream) {}
+QtDialogs::QtDialogs(std::ostream& errorStream) : m_headless(errorStream) {}
 
 bool QtDialogs::headless() {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return true;
@@ -37,20 +37,8 @@ bool QtDialogs::headless() {
     return platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
 }
 
-void QtDialogs::reportHeadless(std::string_view text) {
-    std::string_view firstLine = text.substr(0, text.find_first_of("\r\n"));
-    m_err << dialog_messages::kHeadlessAnswer << firstLine << '\n';
-    m_err.flush();
-}
-
 MsgResult QtDialogs::messageBox(std::string_view text, std::string_view title, MsgButtons buttons, MsgIcon icon) {
-    if (headless()) {
-        reportHeadless(text);
-        // A box without a Cancel button answers the way closing it would.
-        return buttons == MsgButtons::YesNo ? MsgResult::No
-               : buttons == MsgButtons::Ok  ? MsgResult::Ok
-                                            : MsgResult::Cancel;
-    }
+    if (headless()) return m_headless.messageBox(text, title, buttons, icon);
     QMessageBox box(qtIcon(icon), toQt(title), toQt(text));
     switch (buttons) {
         case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
@@ -69,10 +57,7 @@ MsgResult QtDialogs::messageBox(std::string_view text, std::string_view title, M
 }
 
 std::optional<std::string> QtDialogs::inputBox(std::string_view prompt, int fontSize) {
-    if (headless()) {
-        reportHeadless(prompt);
-        return std::nullopt;
-    }
+    if (headless()) return m_headless.inputBox(prompt, fontSize);
     InputBox box(toQt(prompt), fontSize);
     if (box.exec() != QDialog::Accepted) return std::nullopt;
     return box.answer().toStdString();

@@ -6,12 +6,9 @@
 #include <ostream>
 
 #include "platform/dialogs.h"
+#include "platform/linux/headless_dialogs.h"
 
 namespace zerin::linux_platform {
-
-namespace dialog_messages {
-inline constexpr std::string_view kHeadlessAnswer = "zerin: no display, answered Cancel: ";
-}
 
 class QtDialogs : public Dialogs {
 public:
@@ -23,8 +20,7 @@ public:
     static bool headless();
 
 private:
-    void reportHeadless(std::string_view text);
-    std::ostream& m_err;
+    HeadlessDialogs m_headless;
 };
 
 }  // namespace zerin::linux_platform

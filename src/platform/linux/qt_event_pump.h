@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/event_pump.h"
+#include "platform/linux/monotonic_clock.h"
 
 namespace zerin::linux_platform {
 
@@ -9,14 +10,6 @@ class QtEventPump : public EventPump {
 public:
     void processEvents() override;
     void sleepMs(int milliseconds) override;
-};
-
-// CLOCK_MONOTONIC in milliseconds, wrapped to a signed 32-bit count as scripts expect of
-// a tick count; wall time from the local time zone.
-class MonotonicClock : public Clock {
-public:
-    std::int64_t tickCount() override;
-    LocalTime now() override;
 };
 
 }  // namespace zerin::linux_platform

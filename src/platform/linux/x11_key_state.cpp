@@ -67,14 +67,24 @@ bool x11DisplayReachable() {
     return true;
 }
 
-X11KeyState::X11KeyState() { m_display = XOpenDisplay(nullptr); }
+X11KeyState::X11KeyState() = default;
 
 X11KeyState::~X11KeyState() {
     if (m_display) XCloseDisplay(dpy(m_display));
 }
 
+// The connection is made at the first question, not at start-up: most command-line runs
+// never ask, and a connection costs more than the whole run.
+bool X11KeyState::connect() {
+    if (!m_tried) {
+        m_tried = true;
+        m_display = XOpenDisplay(nullptr);
+    }
+    return m_display != nullptr;
+}
+
 bool X11KeyState::asyncKeyState(int vk) {
-    if (!m_display) return false;
+    if (!connect()) return false;
     if (vk == kVkLButton) return mouseButtons() & 1;
     if (vk == kVkRButton) return mouseButtons() & 2;
     if (vk == kVkMButton) return mouseButtons() & 4;
@@ -90,7 +100,7 @@ bool X11KeyState::asyncKeyState(int vk) {
 }
 
 Point X11KeyState::cursorPos() {
-    if (!m_display) return {};
+    if (!connect()) return {};
     Window root = DefaultRootWindow(dpy(m_display)), rootReturn, child;
     int rootX = 0, rootY = 0, winX = 0, winY = 0;
     unsigned int mask = 0;
@@ -99,14 +109,14 @@ Point X11KeyState::cursorPos() {
 }
 
 void X11KeyState::setCursorPos(Point p) {
-    if (!m_display) return;
+    if (!connect()) return;
     Window root = DefaultRootWindow(dpy(m_display));
     XWarpPointer(dpy(m_display), None, root, 0, 0, 0, 0, p.x, p.y);
     XFlush(dpy(m_display));
 }
 
 int X11KeyState::mouseButtons() {
-    if (!m_display) return 0;
+    if (!connect()) return 0;
     Window root = DefaultRootWindow(dpy(m_display)), rootReturn, child;
     int rootX = 0, rootY = 0, winX = 0, winY = 0;
     unsigned int mask = 0;

@@ -23,14 +23,16 @@ public:
     X11KeyState(const X11KeyState&) = delete;
     X11KeyState& operator=(const X11KeyState&) = delete;
 
-    bool available() const { return m_display != nullptr; }
+    bool available() { return connect(); }
     bool asyncKeyState(int virtualKey) override;
     Point cursorPos() override;
     void setCursorPos(Point p) override;
     int mouseButtons() override;
 
 private:
+    bool connect();
     void* m_display = nullptr;  // Display*, kept out of the header
+    bool m_tried = false;
 };
 
 }  // namespace zerin::linux_platform

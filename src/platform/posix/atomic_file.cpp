@@ -11,8 +11,8 @@ namespace zerin {
 
 namespace {
 
-std::string reason(const std::string& what, const std::filesystem::path& path, int err) {
-    return what + " " + path.string() + ": " + std::strerror(err);
+FsStatus reason(const std::string& what, const std::filesystem::path& path, int err) {
+    return FsStatus::failure(err, what + " " + path.string() + ": " + std::strerror(err));
 }
 
 // Writes everything, retrying short writes and interrupted calls.
@@ -31,43 +31,14 @@ bool writeAll(int fd, std::string_view data, int& err) {
 
 }  // namespace
 
-ReadResult readWholeFile(const std::filesystem::path& path, std::string& content, std::string& error) {
-    content.clear();
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        if (errno == ENOENT) return ReadResult::Missing;
-        error = reason("cannot open", path, errno);
-        return ReadResult::Failed;
-    }
-    char buffer[65536];
-    for (;;) {
-        ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            error = reason("cannot read", path, errno);
-            ::close(fd);
-            content.clear();
-            return ReadResult::Failed;
-        }
-        if (n == 0) break;
-        content.append(buffer, static_cast<std::size_t>(n));
-    }
-    ::close(fd);
-    return ReadResult::Ok;
-}
-
 std::filesystem::path temporaryPathFor(const std::filesystem::path& path) {
     std::filesystem::path tmp = path;
     tmp += ".tmp";
     return tmp;
 }
 
-bool writeFileAtomically(const std::filesystem::path& path, std::string_view content, std::string& error) {
-    return writeFileAtomically(path, [content](const ChunkWriter& write) { return write(content); }, error);
-}
-
-bool writeFileAtomically(const std::filesystem::path& requested, const std::function<bool(const ChunkWriter&)>& produce,
-                         std::string& error) {
+FsStatus writeFileAtomically(const std::filesystem::path& requested,
+                             const std::function<bool(const ChunkWriter&)>& produce) {
     // Saving through a link replaces the file it points to, not the link.
     std::filesystem::path path = requested;
     std::error_code ec;
@@ -84,8 +55,7 @@ bool writeFileAtomically(const std::filesystem::path& requested, const std::func
     const std::filesystem::path tmp = temporaryPathFor(path);
     int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, mode);
     if (fd < 0) {
-        error = reason("cannot create", tmp, errno);
-        return false;
+        return reason("cannot create", tmp, errno);
     }
     int err = 0;
     bool ok = produce([fd, &err](std::string_view chunk) { return writeAll(fd, chunk, err); });
@@ -99,14 +69,13 @@ bool writeFileAtomically(const std::filesystem::path& requested, const std::func
         ok = false;
     }
     if (!ok) {
-        error = reason("cannot write", tmp, err);
         ::unlink(tmp.c_str());
-        return false;
+        return reason("cannot write", tmp, err);
     }
     if (::rename(tmp.c_str(), path.c_str()) != 0) {
-        error = reason("cannot replace", path, errno);
+        const int renameError = errno;
         ::unlink(tmp.c_str());
-        return false;
+        return reason("cannot replace", path, renameError);
     }
     // Make the rename itself durable; a failure here no longer risks the old content.
     std::filesystem::path folder = path.parent_path().empty() ? "." : path.parent_path();
@@ -115,7 +84,7 @@ bool writeFileAtomically(const std::filesystem::path& requested, const std::func
         ::fsync(dirFd);
         ::close(dirFd);
     }
-    return true;
+    return FsStatus::ok();
 }
 
 }  // namespace zerin

@@ -146,7 +146,13 @@ void walkWorker(WalkQueue& queue, WalkControl& control, std::vector<std::int64_t
                 return;
             }
             if (type == DT_REG) {
-                if (::fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) == 0) bytes += st.st_size;
+                // Only the size is wanted: statx is told so, and fills nothing else.
+                struct statx sx;
+                if (::statx(fd, name, AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT, STATX_SIZE, &sx) == 0 &&
+                    (sx.stx_mask & STATX_SIZE))
+                    bytes += static_cast<std::int64_t>(sx.stx_size);
+                else if (::fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) == 0)
+                    bytes += st.st_size;
                 ++files;
                 return;
             }
@@ -168,9 +174,9 @@ void walkWorker(WalkQueue& queue, WalkControl& control, std::vector<std::int64_t
 
 }  // namespace
 
-bool PosixFileSystem::listFolder(const std::string& path, std::vector<DirEntry>& out, bool withSizes) {
+FsStatus PosixFileSystem::listFolder(const std::string& path, std::vector<DirEntry>& out, bool withSizes) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return false;
+    if (fd < 0) return FsStatus::fromErrno(errno);
     FdCloser closer(fd);
     std::vector<char> buffer(kDentsBuffer);
     forEachDirent(fd, buffer.data(), [&](const char* name, unsigned char type) {
@@ -191,7 +197,32 @@ bool PosixFileSystem::listFolder(const std::string& path, std::vector<DirEntry>&
         if (type == DT_UNKNOWN && ::fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) == 0) entry.link = S_ISLNK(st.st_mode);
         out.push_back(std::move(entry));
     });
-    return true;
+    return FsStatus::ok();
+}
+
+FsResult<FileInfo> PosixFileSystem::stat(const std::string& path, bool followLinks) {
+    FsResult<FileInfo> result;
+    struct stat st;
+    const int rc = followLinks ? ::stat(path.c_str(), &st) : ::lstat(path.c_str(), &st);
+    if (rc != 0) {
+        result.status = FsStatus::fromErrno(errno);
+        return result;
+    }
+    fillFileInfo(st, result.value);
+    return result;
+}
+
+void fillFileInfo(const struct stat& st, FileInfo& info) {
+    info.kind = S_ISREG(st.st_mode)   ? FileKind::File
+                : S_ISDIR(st.st_mode) ? FileKind::Folder
+                : S_ISLNK(st.st_mode) ? FileKind::Link
+                                      : FileKind::Other;
+    info.size = st.st_size;
+    info.modifiedNs = std::int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    info.mode = st.st_mode & 07777;
+    info.accessedNs = std::int64_t(st.st_atim.tv_sec) * 1000000000 + st.st_atim.tv_nsec;
+    info.device = st.st_dev;
+    info.inode = st.st_ino;
 }
 
 std::vector<std::int64_t> PosixFileSystem::folderSizes(const std::vector<std::string>& roots, WalkControl& control,
@@ -218,51 +249,49 @@ std::vector<std::int64_t> PosixFileSystem::folderSizes(const std::vector<std::st
     return result;
 }
 
-bool PosixFileSystem::readFile(const std::string& path, std::string& out) {
+FsStatus PosixFileSystem::readFile(const std::string& path, std::string& out) {
+    out.clear();
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
+    if (fd < 0) return FsStatus::fromErrno(errno);
     FdCloser closer(fd);
     struct stat st;
-    if (::fstat(fd, &st) != 0) return false;
-    out.clear();
-    out.resize(static_cast<std::size_t>(st.st_size));
-    std::size_t done = 0;
-    while (done < out.size()) {
-        const ssize_t n = ::read(fd, out.data() + done, out.size() - done);
-        if (n < 0) return false;
-        if (n == 0) break;
-        done += static_cast<std::size_t>(n);
-    }
-    out.resize(done);
-    // Kernel files report no size: read them to their end.
-    char chunk[16384];
+    if (::fstat(fd, &st) != 0) return FsStatus::fromErrno(errno);
+    if (S_ISREG(st.st_mode)) out.reserve(static_cast<std::size_t>(st.st_size));
+    // Kernel files report no size: read every file to its end.
+    char chunk[65536];
     for (;;) {
         const ssize_t n = ::read(fd, chunk, sizeof chunk);
-        if (n < 0) return false;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            const int error = errno;
+            out.clear();
+            return FsStatus::fromErrno(error);
+        }
         if (n == 0) break;
         out.append(chunk, static_cast<std::size_t>(n));
     }
-    return true;
+    return FsStatus::ok();
 }
 
-bool PosixFileSystem::withFileBytes(const std::string& path, const std::function<void(std::string_view)>& use) {
+FsStatus PosixFileSystem::withFileBytes(const std::string& path, const std::function<void(std::string_view)>& use) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
+    if (fd < 0) return FsStatus::fromErrno(errno);
     FdCloser closer(fd);
     struct stat st;
-    if (::fstat(fd, &st) != 0) return false;
+    if (::fstat(fd, &st) != 0) return FsStatus::fromErrno(errno);
     const auto size = static_cast<std::size_t>(st.st_size);
-    void* map = size > 0 ? ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0) : MAP_FAILED;
+    void* map = size > 0 && S_ISREG(st.st_mode) ? ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0)
+                                                : MAP_FAILED;
     if (map == MAP_FAILED) {
         std::string bytes;  // empty files and files that cannot be mapped
-        if (!readFile(path, bytes)) return false;
+        if (FsStatus status = readFile(path, bytes); !status) return status;
         use(bytes);
-        return true;
+        return FsStatus::ok();
     }
     ::madvise(map, size, MADV_SEQUENTIAL);
     use(std::string_view(static_cast<const char*>(map), size));
     ::munmap(map, size);
-    return true;
+    return FsStatus::ok();
 }
 
 namespace {
@@ -279,15 +308,11 @@ private:
 
 }  // namespace
 
-bool PosixFileSystem::writeFileAtomic(const std::string& path, const std::function<bool(FileSink&)>& produce) {
-    std::string error;
-    return writeFileAtomically(
-        path,
-        [&produce](const ChunkWriter& write) {
-            ChunkSink sink(write);
-            return produce(sink);
-        },
-        error);
+FsStatus PosixFileSystem::writeFileAtomic(const std::string& path, const std::function<bool(FileSink&)>& produce) {
+    return writeFileAtomically(path, [&produce](const ChunkWriter& write) {
+        ChunkSink sink(write);
+        return produce(sink);
+    });
 }
 
 std::vector<MountEntry> PosixFileSystem::mounts() {
@@ -315,12 +340,16 @@ std::string PosixFileSystem::volumeLabel(const std::string& device) {
     return label;
 }
 
-bool PosixFileSystem::volumeSpace(const std::string& mountPoint, VolumeSpace& out) {
+FsResult<VolumeSpace> PosixFileSystem::volumeSpace(const std::string& path) {
+    FsResult<VolumeSpace> result;
     struct statvfs vfs;
-    if (::statvfs(mountPoint.c_str(), &vfs) != 0) return false;
-    out.totalBytes = static_cast<std::uint64_t>(vfs.f_blocks) * vfs.f_frsize;
-    out.freeBytes = static_cast<std::uint64_t>(vfs.f_bavail) * vfs.f_frsize;
-    return true;
+    if (::statvfs(path.c_str(), &vfs) != 0) {
+        result.status = FsStatus::fromErrno(errno);
+        return result;
+    }
+    result.value.totalBytes = static_cast<std::uint64_t>(vfs.f_blocks) * vfs.f_frsize;
+    result.value.freeBytes = static_cast<std::uint64_t>(vfs.f_bavail) * vfs.f_frsize;
+    return result;
 }
 
 std::vector<std::string> PosixFileSystem::opticalDrives() {

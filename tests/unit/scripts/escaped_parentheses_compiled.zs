@@ -1,4 +1,4 @@
-' A compiled command keeps ":[", a line run by name turns it into "(".
+' ":[" written in a script reads as "(" in a compiled line too, as in the code editor.
 ? a:[1:]
 FOR f = x:[1:] y
 ? [f]

@@ -1,0 +1,36 @@
+#include "app/app_setup.h"
+
+#include <cstdlib>
+
+#include "core/program_folder.h"
+#include "core/zerin.h"
+#include "platform/linux/folder_access.h"
+
+namespace zerin {
+
+std::filesystem::path executableFolder(const char* argv0) {
+    std::error_code ec;
+    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) exe = std::filesystem::absolute(argv0, ec);
+    return exe.parent_path();
+}
+
+std::string environmentValue(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+void prepareZerin(Zerin& zerin, const ProgramArguments& arguments, const char* argv0) {
+    ProgramFolderInputs folder;
+    folder.home = arguments.home;
+    folder.executableFolder = executableFolder(argv0);
+    folder.xdgConfigHome = environmentValue("XDG_CONFIG_HOME");
+    folder.userHome = environmentValue("HOME");
+    folder.isWritable = [](const std::filesystem::path& p) { return linux_platform::folderIsWritable(p); };
+    zerin.programFolder = chooseProgramFolder(folder);
+    std::error_code ec;
+    std::filesystem::create_directories(zerin.programFolder, ec);
+    registerAllCommands(zerin);
+}
+
+}  // namespace zerin
