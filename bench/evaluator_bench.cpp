@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "core/zerin.h"
+#include "app/program.h"
 #include "fake_platform.h"
 #include "script/evaluator.h"
 #include "script/variable_commands.h"

@@ -18,7 +18,7 @@
 #include <malloc.h>
 #include <unistd.h>
 
-#include "core/zerin.h"
+#include "app/program.h"
 #include "panes/directory_reader.h"
 #include "panes/folder_size_database.h"
 #include "panes/folder_walk.h"
@@ -65,7 +65,7 @@ struct NullProcesses : Processes {
 };
 struct NullSound : Sound {
     void setWaveVolume(std::uint32_t) override {}
-    bool playAsync(const std::vector<std::uint8_t>&, std::string&) override { return false; }
+    bool playAsync(PcmSound, std::string&) override { return false; }
 };
 struct NullSystem : SystemServices {
     int threadPriority() override { return 0; }

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <string>
 
-#include "core/settings_file.h"
-#include "core/zerin.h"
+#include "app/settings_file.h"
+#include "app/program.h"
 #include "fake_platform.h"
 
 using namespace zerin;

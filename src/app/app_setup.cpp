@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "core/program_folder.h"
-#include "core/zerin.h"
+#include "app/program_folder.h"
+#include "app/program.h"
 #include "platform/linux/folder_access.h"
 
 namespace zerin {

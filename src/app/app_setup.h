@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "core/command_line.h"
+#include "app/command_line.h"
 
 namespace zerin {
 

@@ -9,7 +9,7 @@
 
 #include "app/app_setup.h"
 #include "core/text.h"
-#include "core/zerin.h"
+#include "app/program.h"
 
 namespace zerin {
 

@@ -6,10 +6,10 @@
 
 #include "app/app_setup.h"
 #include "app/gui_module.h"
-#include "core/shutdown.h"
-#include "core/startup.h"
+#include "app/shutdown.h"
+#include "app/startup.h"
 #include "commands/text_editor.h"
-#include "core/zerin.h"
+#include "app/program.h"
 #include "platform/linux/linux_platform.h"
 #include "platform/linux/qt_canvas.h"
 #include "ui/frm_menu.h"

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "commands/output_window_host.h"
-#include "core/command_line.h"
+#include "app/command_line.h"
 #include "platform/canvas.h"
 #include "platform/dialogs.h"
 #include "platform/event_pump.h"

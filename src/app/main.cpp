@@ -9,9 +9,9 @@
 
 #include "app/app_setup.h"
 #include "app/command_line_platform.h"
-#include "core/command_line.h"
-#include "core/startup.h"
-#include "core/zerin.h"
+#include "app/command_line.h"
+#include "app/startup.h"
+#include "app/program.h"
 
 namespace {
 

@@ -12,6 +12,7 @@
 #include "script/value.h"
 #include "script/variable_commands.h"
 #include "script/variables.h"
+#include "script/dispatcher.h"
 
 namespace zerin {
 

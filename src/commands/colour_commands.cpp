@@ -9,6 +9,7 @@
 #include "script/arguments.h"
 #include "script/value.h"
 #include "script/variables.h"
+#include "script/dispatcher.h"
 
 namespace zerin {
 

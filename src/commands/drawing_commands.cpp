@@ -12,6 +12,7 @@
 #include "core/zerin.h"
 #include "script/arguments.h"
 #include "script/value.h"
+#include "script/dispatcher.h"
 
 namespace zerin {
 

@@ -10,6 +10,11 @@
 #include "core/text.h"
 #include "core/zerin.h"
 #include "script/value.h"
+#include "commands/general_state.h"
+#include "panes/pane_model.h"
+#include "platform/platform.h"
+#include "script/dispatcher.h"
+#include "script/run_state.h"
 
 namespace zerin {
 

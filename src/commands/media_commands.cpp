@@ -8,7 +8,12 @@
 #include "core/text.h"
 #include "core/zerin.h"
 #include "media/exif_reader.h"
+#include "media/wav_format.h"
 #include "script/arguments.h"
+#include "commands/general_state.h"
+#include "platform/file_system.h"
+#include "platform/platform.h"
+#include "script/dispatcher.h"
 
 namespace zerin {
 
@@ -76,7 +81,8 @@ void registerMediaCommands(Zerin& z) {
         std::uint32_t volume = n.size() >= 2 ? volumeBits(n[1]) << 16 | volumeBits(n[0]) : 0;
         z.platform.sound.setWaveVolume(volume);
         std::string reason;
-        if (!z.platform.sound.playAsync(z.general.soundBuffer, reason))
+        std::optional<PcmSound> sound = decodeWav(z.general.soundBuffer, volume, reason);
+        if (!sound || !z.platform.sound.playAsync(std::move(*sound), reason))
             z.output.debugMessage(std::string(kSoundNotPlayed) + reason);
         return {};
     });
@@ -85,7 +91,9 @@ void registerMediaCommands(Zerin& z) {
     z.dispatcher.registerHandler(Cmd::DoPhotoDate, [&z](CommandCall& c) -> std::string {
         std::string path(c.arg);
         if (path.empty()) return {};
-        ExifReader reader(z.platform.dialogs, *z.fileSystem);
+        ExifReader reader(*z.fileSystem, [&z](const std::string& text) {
+            z.platform.dialogs.messageBox(text, kExifTagBoxTitle, MsgButtons::Ok, MsgIcon::Critical);
+        });
         if (!reader.Load(path)) {
             z.output.print(std::string(kPhotoError) + path);
             return {};

@@ -7,6 +7,8 @@
 #include "commands/output_window_messages.h"
 #include "core/zerin.h"
 #include "script/value.h"
+#include "platform/platform.h"
+#include "script/run_state.h"
 
 namespace zerin {
 

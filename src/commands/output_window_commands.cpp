@@ -10,6 +10,9 @@
 #include "core/zerin.h"
 #include "script/arguments.h"
 #include "script/value.h"
+#include "platform/platform.h"
+#include "script/dispatcher.h"
+#include "script/run_state.h"
 
 namespace zerin {
 

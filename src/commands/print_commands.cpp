@@ -1,6 +1,7 @@
 #include "commands/print_commands.h"
 
 #include "core/zerin.h"
+#include "script/dispatcher.h"
 
 namespace zerin {
 

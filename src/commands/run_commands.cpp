@@ -1,11 +1,16 @@
 // Running other programs, asking the user, and running stored scripts.
 #include <string>
 
-#include "commands/command_line.h"
+#include "core/command_words.h"
 #include "commands/general_commands.h"
 #include "commands/general_messages.h"
 #include "core/text.h"
 #include "core/zerin.h"
+#include "commands/general_state.h"
+#include "platform/platform.h"
+#include "script/dispatcher.h"
+#include "script/interpreter.h"
+#include "script/script_store.h"
 
 namespace zerin {
 
@@ -14,7 +19,7 @@ namespace {
 constexpr int kRunWaitPollMs = 100;
 
 std::unique_ptr<RunningProcess> startCommandLine(Zerin& z, std::string_view commandLine, WindowStyle style) {
-    std::vector<std::string> argv = splitCommandLine(commandLine);
+    std::vector<std::string> argv = splitCommandWords(commandLine);
     if (argv.empty()) return nullptr;
     return z.platform.processes.start(argv, style);
 }

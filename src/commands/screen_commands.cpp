@@ -10,6 +10,8 @@
 #include "platform/windows.h"
 #include "script/arguments.h"
 #include "script/value.h"
+#include "platform/platform.h"
+#include "script/dispatcher.h"
 
 namespace zerin {
 

@@ -2,6 +2,9 @@
 
 #include "core/text.h"
 #include "core/zerin.h"
+#include "platform/file_system.h"
+#include "platform/platform.h"
+#include "script/variables.h"
 
 namespace zerin {
 

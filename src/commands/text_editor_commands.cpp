@@ -9,6 +9,10 @@
 #include "core/text.h"
 #include "core/zerin.h"
 #include "script/value.h"
+#include "panes/pane_model.h"
+#include "platform/file_system.h"
+#include "platform/platform.h"
+#include "script/dispatcher.h"
 
 namespace zerin {
 
@@ -139,6 +143,7 @@ int fontSizeAfter(int size, std::string_view arg, bool larger) {
 void registerTextEditorCommands(Zerin& zerin) {
     Zerin& z = zerin;
     Dispatcher& d = zerin.dispatcher;
+    zerin.openInTextEditor = [&z](const std::string& path) { return openTextFile(z, path); };
     d.registerHandler(Cmd::DoTextLoad, [&z](CommandCall&) { return doTextLoad(z); });
     d.registerHandler(Cmd::DoTextLoadunicode, [&z](CommandCall& c) { return doTextLoadUnicode(z, c.arg); });
 

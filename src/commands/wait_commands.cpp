@@ -8,6 +8,9 @@
 #include "core/text.h"
 #include "core/zerin.h"
 #include "script/value.h"
+#include "platform/platform.h"
+#include "script/dispatcher.h"
+#include "script/run_state.h"
 
 namespace zerin {
 

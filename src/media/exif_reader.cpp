@@ -5,7 +5,6 @@
 #include <unordered_set>
 
 #include "core/text.h"
-#include "platform/dialogs.h"
 #include "platform/file_system.h"
 
 namespace zerin {
@@ -243,7 +242,7 @@ bool ExifReader::parse(std::span<const std::uint8_t> data) {
 std::string ExifReader::Tag(std::uint32_t number) {
     if (!m_picFile.empty() && !m_loaded && !Load()) {
         std::string text = std::string(kExifCannotLoad) + "\r\n\r\n" + m_picFile;
-        m_dialogs.messageBox(text, kExifTagBoxTitle, MsgButtons::Ok, MsgIcon::Critical);
+        if (m_cannotLoad) m_cannotLoad(text);
         return {};
     }
     if (number == 0) return std::to_string(m_tags.size());

@@ -7,14 +7,15 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace zerin {
 
-class Dialogs;
 class FileSystem;
 
 inline constexpr std::string_view kExifTagBoxTitle = "Get JPEG file tag";
@@ -35,7 +36,11 @@ struct ExifTag {
 
 class ExifReader {
 public:
-    ExifReader(Dialogs& dialogs, FileSystem& fileSystem) : m_dialogs(dialogs), m_fileSystem(fileSystem) {}
+    // `cannotLoad` receives the "Cannot load file" text when Tag finds the picture file
+    // unreadable; the command that uses the reader shows it (a reader shows nothing).
+    using Report = std::function<void(const std::string& text)>;
+    explicit ExifReader(FileSystem& fileSystem, Report cannotLoad = {})
+        : m_fileSystem(fileSystem), m_cannotLoad(std::move(cannotLoad)) {}
 
     // Accepted only when the file exists (not a folder) and the path ends in "g" or "G";
     // otherwise the picture file stays as it was.
@@ -51,15 +56,15 @@ public:
     bool parse(std::span<const std::uint8_t> data);
 
     // The first record's value for `number`; with 0, the number of records. Loads first
-    // when a picture file is set and not yet loaded, and shows "Cannot load file" when
+    // when a picture file is set and not yet loaded, and reports "Cannot load file" when
     // that fails.
     std::string Tag(std::uint32_t number);
 
     const std::vector<ExifTag>& tags() const { return m_tags; }
 
 private:
-    Dialogs& m_dialogs;
     FileSystem& m_fileSystem;
+    Report m_cannotLoad;
     std::string m_picFile;
     bool m_loaded = false;
     std::vector<ExifTag> m_tags;

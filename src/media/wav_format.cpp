@@ -104,4 +104,15 @@ std::vector<std::uint8_t> scaledSamples(std::span<const std::uint8_t> file, cons
     return out;
 }
 
+std::optional<PcmSound> decodeWav(std::span<const std::uint8_t> file, std::uint32_t volumeWord, std::string& reason) {
+    std::optional<WavFormat> format = parseWav(file, reason);
+    if (!format) return std::nullopt;
+    PcmSound sound;
+    sound.channels = format->channels;
+    sound.bitsPerSample = format->bitsPerSample;
+    sound.sampleRate = format->sampleRate;
+    sound.samples = scaledSamples(file, *format, volumeWord);
+    return sound;
+}
+
 }  // namespace zerin

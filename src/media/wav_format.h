@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/sound.h"
+
 namespace zerin {
 
 struct WavFormat {
@@ -29,5 +31,9 @@ std::optional<WavFormat> parseWav(std::span<const std::uint8_t> file, std::strin
 // 65535; a mono sound takes the left word).
 std::vector<std::uint8_t> scaledSamples(std::span<const std::uint8_t> file, const WavFormat& format,
                                         std::uint32_t volumeWord);
+
+// The sound of a PCM WAV file ready for the player, its samples scaled by the volume
+// word; nullopt with `reason` set when the file is no PCM WAV file.
+std::optional<PcmSound> decodeWav(std::span<const std::uint8_t> file, std::uint32_t volumeWord, std::string& reason);
 
 }  // namespace zerin

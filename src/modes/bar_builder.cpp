@@ -9,6 +9,13 @@
 #include "modes/mode_messages.h"
 #include "modes/mode_script.h"
 #include "script/value.h"
+#include "modes/mode_bars.h"
+#include "modes/mode_groups.h"
+#include "panes/pane_model.h"
+#include "platform/platform.h"
+#include "script/interpreter.h"
+#include "script/run_state.h"
+#include "script/script_store.h"
 
 namespace zerin {
 

@@ -3,13 +3,21 @@
 #include <cmath>
 #include <system_error>
 
-#include "commands/command_line.h"
+#include "core/command_words.h"
 #include "core/text.h"
 #include "core/zerin.h"
 #include "modes/desktop_shortcut.h"
 #include "modes/mode_messages.h"
 #include "modes/mode_script.h"
 #include "script/value_escape.h"
+#include "modes/mode_bars.h"
+#include "panes/pane_model.h"
+#include "platform/file_system.h"
+#include "platform/platform.h"
+#include "script/dispatcher.h"
+#include "script/interpreter.h"
+#include "script/run_state.h"
+#include "script/script_store.h"
 
 namespace zerin {
 
@@ -187,7 +195,7 @@ bool CommandRunner::dropOnRightBar(const std::vector<std::string>& paths) {
     m_zerin.output.debugMessage(std::string(modemsg::kDropNameDebug) + name);
     // The path is quoted as the program-argument splitter reads it and escaped as a value,
     // so that nothing in it is substituted: the line runs exactly that program.
-    std::string script = "#NAME=" + name + "\r\n#LOCATION=Bar\r\ndo_run " + escapeValue(quoteForCommandLine(path)) +
+    std::string script = "#NAME=" + name + "\r\n#LOCATION=Bar\r\ndo_run " + escapeValue(quoteCommandWord(path)) +
                          " (source_allselected)\r\n";
     std::string key = "bar\\" + text::lower(name);
     for (const StoredScript& s : m_zerin.scripts.scripts()) {

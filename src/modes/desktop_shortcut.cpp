@@ -3,7 +3,7 @@
 
 #include "core/text.h"
 #include "platform/file_system.h"
-#include "modes/script_store.h"
+#include "script/script_store.h"
 
 namespace zerin {
 

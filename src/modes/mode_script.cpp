@@ -6,6 +6,9 @@
 #include "core/colours.h"
 #include "core/text.h"
 #include "core/zerin.h"
+#include "modes/mode_groups.h"
+#include "script/script_store.h"
+#include "script/variables.h"
 
 namespace zerin {
 

@@ -12,6 +12,12 @@
 #include "modes/desktop_shortcut.h"
 #include "modes/mode_messages.h"
 #include "modes/mode_script.h"
+#include "modes/mode_bars.h"
+#include "platform/file_system.h"
+#include "platform/platform.h"
+#include "script/interpreter.h"
+#include "script/run_state.h"
+#include "script/script_store.h"
 
 namespace zerin {
 

@@ -7,6 +7,9 @@
 #include "modes/bar_builder.h"
 #include "modes/mode_messages.h"
 #include "script/vocabulary.h"
+#include "platform/platform.h"
+#include "script/dispatcher.h"
+#include "script/script_store.h"
 
 namespace zerin {
 

@@ -1,6 +1,6 @@
 // Commands that read folders from the disk: do_dir, do_dirsize, do_scanfolder,
 // do_scanselected and dir$.
-#include "commands/command_line.h"
+#include "core/command_words.h"
 #include "core/text.h"
 #include "core/zerin.h"
 #include "panes/directory_reader.h"
@@ -9,6 +9,8 @@
 #include "panes/pane_location.h"
 #include "panes/pane_messages.h"
 #include "panes/pane_refresh.h"
+#include "panes/pane_model.h"
+#include "script/dispatcher.h"
 
 namespace zerin {
 
@@ -83,7 +85,7 @@ void registerDirectoryCommands(Zerin& zerin) {
         // Quoted as the command-line splitter reads them back: an inner double quote is
         // doubled, so every name stays one argument of a program.
         for (const std::string& name : names) {
-            out += quoteForCommandLine(name);
+            out += quoteCommandWord(name);
             out += ' ';
         }
         return out;

@@ -9,6 +9,9 @@
 #include "panes/folder_walk.h"
 #include "panes/pane_messages.h"
 #include "panes/pane_refresh.h"
+#include "panes/pane_model.h"
+#include "platform/file_system.h"
+#include "platform/platform.h"
 
 namespace zerin {
 

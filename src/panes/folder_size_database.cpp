@@ -12,6 +12,9 @@
 #include "core/zerin.h"
 #include "panes/listing_cache.h"
 #include "panes/pane_messages.h"
+#include "panes/pane_model.h"
+#include "platform/file_system.h"
+#include "platform/platform.h"
 
 namespace zerin {
 

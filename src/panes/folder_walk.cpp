@@ -6,6 +6,9 @@
 
 #include "core/zerin.h"
 #include "panes/pane_messages.h"
+#include "panes/pane_model.h"
+#include "platform/platform.h"
+#include "script/run_state.h"
 
 namespace zerin {
 

@@ -8,6 +8,8 @@
 #include "panes/pane_refresh.h"
 #include "panes/pane_roles.h"
 #include "script/value.h"
+#include "panes/pane_model.h"
+#include "script/dispatcher.h"
 
 namespace zerin {
 
@@ -81,8 +83,8 @@ void registerListCommands(Zerin& zerin) {
 
 void registerPaneCommands(Zerin& zerin) {
     registerListCommands(zerin);
-    registerListDisplayCommands(zerin);
     registerDirectoryCommands(zerin);
+    registerPaneIdentifiers(zerin);
 }
 
 }  // namespace zerin

@@ -2,13 +2,15 @@
 
 #include <cerrno>
 
-#include "commands/text_editor.h"
 #include "core/text.h"
 #include "core/zerin.h"
 #include "panes/directory_reader.h"
 #include "panes/pane_location.h"
 #include "panes/pane_messages.h"
 #include "panes/pane_refresh.h"
+#include "panes/pane_model.h"
+#include "platform/file_system.h"
+#include "platform/platform.h"
 
 namespace zerin {
 
@@ -110,7 +112,7 @@ bool openItem(Zerin& zerin, int pane, int row) {
         case OpenKind::Archive: return openArchive(zerin, pane, tag);
         case OpenKind::File:
             // A text file opens in the text editor, which the work area then shows.
-            return text::lower(tag).ends_with(".txt") && openTextFile(zerin, tag);
+            return text::lower(tag).ends_with(".txt") && zerin.openInTextEditor && zerin.openInTextEditor(tag);
         case OpenKind::Nothing: return false;
     }
     return false;

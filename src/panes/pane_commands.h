@@ -1,5 +1,5 @@
 // The script commands of the file panes: list updates, path functions, size format,
-// directory reading and the list display commands.
+// and directory reading.
 #pragma once
 
 namespace zerin {
@@ -10,7 +10,8 @@ void registerPaneCommands(Zerin& zerin);
 
 // The three groups registerPaneCommands is made of (one file each).
 void registerListCommands(Zerin& zerin);
-void registerListDisplayCommands(Zerin& zerin);
 void registerDirectoryCommands(Zerin& zerin);
+// source_path, source_selected and the other identifiers that read the panes.
+void registerPaneIdentifiers(Zerin& zerin);
 
 }  // namespace zerin

@@ -11,6 +11,13 @@
 #include "panes/pane_location.h"
 #include "panes/pane_messages.h"
 #include "panes/pane_roles.h"
+#include "panes/pane_model.h"
+#include "panes/path_groups.h"
+#include "platform/file_icons.h"
+#include "platform/file_system.h"
+#include "platform/platform.h"
+#include "script/script_store.h"
+#include "script/variables.h"
 
 namespace zerin {
 

@@ -9,6 +9,7 @@
 #include "panes/pane_location.h"
 #include "panes/pane_messages.h"
 #include "panes/pane_paths.h"
+#include "panes/pane_model.h"
 
 namespace zerin {
 

@@ -7,6 +7,7 @@
 #include "script/compiler_messages.h"
 #include "script/jump_pass.h"
 #include "script/line_rewriter.h"
+#include "platform/platform.h"
 
 namespace zerin {
 

@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "commands/output.h"
+#include "core/output.h"
 #include "core/text.h"
 #include "script/language_messages.h"
 #include "script/run_state.h"
@@ -63,6 +63,23 @@ bool answerHelp(std::string_view arg, const HelpText& help, std::string& result)
         return true;
     }
     return false;
+}
+
+void Dispatcher::registerIdentifier(std::string name, IdentifierHandler handler) {
+    for (auto& [known, existing] : m_identifiers)
+        if (known == name) {
+            existing = std::move(handler);
+            return;
+        }
+    m_identifiers.emplace_back(std::move(name), std::move(handler));
+}
+
+// A short list, searched in order: there are a dozen identifiers, and a lookup happens
+// only for a bare word that is no local variable.
+const IdentifierHandler* Dispatcher::identifier(std::string_view lowerName) const {
+    for (const auto& [known, handler] : m_identifiers)
+        if (known == lowerName) return &handler;
+    return nullptr;
 }
 
 }  // namespace zerin

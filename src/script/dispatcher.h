@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "script/command_list.h"
 
@@ -23,6 +25,9 @@ struct CommandCall {
 };
 
 using CommandHandler = std::function<std::string(CommandCall&)>;
+// A built-in identifier (a bare word in parentheses such as `source_path`): its value,
+// given the running script's variables.
+using IdentifierHandler = std::function<std::string(Variables& locals)>;
 
 class Dispatcher {
 public:
@@ -44,10 +49,16 @@ public:
     // Runs a command by name with a scratch variable store (for callers outside a run).
     std::string call(std::string_view line);
 
+    // Built-in identifiers are registered, like commands, by the module that owns what
+    // they read (the panes register `source_path` and its neighbours). `name` is lower case.
+    void registerIdentifier(std::string name, IdentifierHandler handler);
+    const IdentifierHandler* identifier(std::string_view lowerName) const;
+
 private:
     RunState& m_run;
     Output& m_output;
     std::array<CommandHandler, kCommandCount + 1> m_handlers;
+    std::vector<std::pair<std::string, IdentifierHandler>> m_identifiers;
 };
 
 // The help convention: "/??" (and "/DESCRIPTION" where a command accepts it) answers the

@@ -6,6 +6,9 @@
 #include "core/zerin.h"
 #include "script/command_list.h"
 #include "script/vocabulary.h"
+#include "platform/platform.h"
+#include "script/dispatcher.h"
+#include "script/run_state.h"
 
 namespace zerin {
 

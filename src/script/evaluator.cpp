@@ -12,6 +12,7 @@
 #include "script/variable_commands.h"
 #include "script/variables.h"
 #include "script/vocabulary.h"
+#include "script/run_state.h"
 
 namespace zerin {
 

@@ -7,6 +7,7 @@
 #include "core/zerin.h"
 #include "script/functions.h"
 #include "script/value.h"
+#include "script/dispatcher.h"
 
 namespace zerin {
 

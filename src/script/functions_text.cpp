@@ -8,6 +8,8 @@
 #include "script/value.h"
 #include "script/variable_commands.h"
 #include "script/variables.h"
+#include "platform/platform.h"
+#include "script/dispatcher.h"
 
 namespace zerin {
 

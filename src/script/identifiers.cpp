@@ -4,47 +4,21 @@
 #include <functional>
 #include <unordered_map>
 
-#include "commands/command_line.h"
 #include "core/text.h"
 #include "core/zerin.h"
-#include "panes/pane_paths.h"
 #include "script/language_messages.h"
 #include "script/value.h"
 #include "script/variables.h"
 #include "script/vocabulary.h"
+#include "platform/platform.h"
+#include "script/dispatcher.h"
+#include "script/run_state.h"
 
 namespace zerin {
 
 namespace {
 
 using BuiltIn = std::function<std::string(Zerin&, Variables&)>;
-
-std::string withoutTrailingSlash(std::string_view path) {
-    if (path.ends_with('/')) path.remove_suffix(1);
-    return std::string(path);
-}
-
-const ListItem* firstSelected(const ListModel& list) {
-    for (const ListItem& item : list.items())
-        if (item.selected) return &item;
-    return nullptr;
-}
-
-std::string sourceSelected(Zerin& z, Variables&) {
-    const ListItem* item = firstSelected(z.panes.list(z.panes.sourcePane()));
-    return item ? item->tag : std::string();
-}
-
-std::string sourceAllSelected(Zerin& z, Variables&) {
-    std::string all;
-    for (const ListItem& item : z.panes.list(z.panes.sourcePane()).items()) {
-        if (!item.selected) continue;
-        // Quoted as the command-line splitter reads it back: a double quote inside the
-        // name is doubled, so a name like a"; b".txt stays one argument of do_run.
-        all += quoteForCommandLine(withoutTrailingSlash(item.tag)) + " ";
-    }
-    return all;
-}
 
 std::string allVariables(Zerin& z, Variables& locals) {
     return text::replaceAll(z.publicVars.indexText() + locals.indexText(), "  ", " ");
@@ -58,17 +32,6 @@ const std::unordered_map<std::string_view, BuiltIn>& builtIns() {
              return z.run.inputText;
          }},
         {"ccrlf", [](Zerin&, Variables&) { return std::string("\r\n"); }},
-        {"source_list", [](Zerin& z, Variables&) { return std::to_string(z.panes.sourcePane()); }},
-        {"target_list", [](Zerin& z, Variables&) { return std::string(z.panes.sourcePane() == 1 ? "0" : "1"); }},
-        {"source_selected", sourceSelected},
-        {"source_selectedname",
-         [](Zerin& z, Variables& l) {
-             std::string path = sourceSelected(z, l);
-             return trimName(path);
-         }},
-        {"source_allselected", sourceAllSelected},
-        {"source_path", [](Zerin& z, Variables&) { return withoutTrailingSlash(z.panes.path(z.panes.sourcePane())); }},
-        {"target_path", [](Zerin& z, Variables&) { return withoutTrailingSlash(z.panes.path(z.panes.targetPane())); }},
         {"do_seconds_this_year",
          [](Zerin& z, Variables&) {
              LocalTime t = z.platform.clock.now();
@@ -88,6 +51,7 @@ std::string identifierLookup(Zerin& zerin, std::string_view name, Variables& loc
         if (const std::string* v = locals.find(key)) return *v;
     auto builtIn = builtIns().find(key);
     if (builtIn != builtIns().end()) return builtIn->second(zerin, locals);
+    if (const IdentifierHandler* registered = zerin.dispatcher.identifier(key)) return (*registered)(locals);
     std::string publicKey = text::replaceAll(text::lower(text::trim(name)), "&&", "");
     if (zerin.publicVars.indexed(publicKey)) {
         zerin.run.commandFound = true;

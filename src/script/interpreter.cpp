@@ -5,6 +5,7 @@
 #include "core/zerin.h"
 #include "script/interpreter_messages.h"
 #include "script/script_run.h"
+#include "script/run_state.h"
 
 namespace zerin {
 

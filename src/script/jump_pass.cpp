@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "commands/output.h"
+#include "core/output.h"
 #include "core/text.h"
 #include "platform/event_pump.h"
 #include "script/compiler_messages.h"

@@ -8,6 +8,7 @@
 #include "script/value.h"
 #include "script/variable_commands.h"
 #include "script/vocabulary.h"
+#include "script/variables.h"
 
 namespace zerin {
 

@@ -6,6 +6,8 @@
 #include "script/identifiers.h"
 #include "script/interpreter_messages.h"
 #include "script/value_escape.h"
+#include "script/dispatcher.h"
+#include "script/run_state.h"
 
 namespace zerin {
 

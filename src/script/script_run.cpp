@@ -9,6 +9,7 @@
 #include "platform/keys.h"
 #include "script/compiler.h"
 #include "script/evaluator.h"
+#include "script/interpreter.h"
 #include "script/interpreter_messages.h"
 #include "script/keyword_executor.h"
 #include "script/line_substitution.h"
@@ -16,6 +17,10 @@
 #include "script/value_escape.h"
 #include "script/variable_commands.h"
 #include "script/vocabulary.h"
+#include "platform/platform.h"
+#include "script/dispatcher.h"
+#include "script/run_state.h"
+#include "script/variables.h"
 
 namespace zerin {
 

@@ -3,6 +3,8 @@
 #include "core/text.h"
 #include "core/zerin.h"
 #include "script/variables.h"
+#include "script/dispatcher.h"
+#include "script/script_store.h"
 
 namespace zerin {
 

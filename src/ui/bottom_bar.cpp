@@ -3,7 +3,7 @@
 #include <QFontMetrics>
 #include <QPushButton>
 
-#include "core/zerin.h"
+#include "app/program.h"
 #include "ui/ui_style.h"
 
 namespace zerin::ui {

@@ -7,7 +7,7 @@
 #include <QStandardItemModel>
 #include <QMouseEvent>
 
-#include "core/zerin.h"
+#include "app/program.h"
 #include "modes/script_editor.h"
 #include "modes/script_highlight.h"
 #include "script/command_list.h"

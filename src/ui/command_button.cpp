@@ -7,7 +7,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 
-#include "core/zerin.h"
+#include "app/program.h"
 #include "modes/command_runner.h"
 #include "ui/key_table.h"
 #include "ui/ui_style.h"

@@ -2,7 +2,7 @@
 
 #include <QKeyEvent>
 
-#include "core/zerin.h"
+#include "app/program.h"
 
 namespace zerin::ui {
 

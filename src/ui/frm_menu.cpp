@@ -10,7 +10,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "core/zerin.h"
+#include "app/program.h"
 #include "modes/command_runner.h"
 #include "ui/ui_style.h"
 

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "core/zerin.h"
+#include "app/program.h"
 #include "ui/output_text_view.h"
 #include "ui/surface_view.h"
 

@@ -9,8 +9,8 @@
 #include <QScreen>
 #include <stdexcept>
 
-#include "core/startup.h"
-#include "core/zerin.h"
+#include "app/startup.h"
+#include "app/program.h"
 #include "modes/bar_builder.h"
 #include "ui/bottom_bar.h"
 #include "ui/frm_menu.h"

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QStyle>
 
-#include "core/zerin.h"
+#include "app/program.h"
 #include "platform/file_icons.h"
 #include "ui/ui_style.h"
 

@@ -11,7 +11,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include "core/zerin.h"
+#include "app/program.h"
 #include "panes/pane_colours.h"
 #include "panes/pane_roles.h"
 #include "platform/linux/mime_file_icons.h"

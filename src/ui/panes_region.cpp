@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QTreeView>
 
-#include "core/zerin.h"
+#include "app/program.h"
 #include "panes/navigation.h"
 #include "panes/pane_refresh.h"
 #include "ui/main_window_texts.h"

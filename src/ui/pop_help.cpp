@@ -6,7 +6,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "core/zerin.h"
+#include "app/program.h"
 
 namespace zerin::ui {
 

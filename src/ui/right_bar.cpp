@@ -5,7 +5,7 @@
 #include <QMimeData>
 #include <QUrl>
 
-#include "core/zerin.h"
+#include "app/program.h"
 #include "modes/bar_builder.h"
 #include "modes/command_runner.h"
 #include "ui/command_button.h"

@@ -7,7 +7,7 @@
 #include <QTime>
 #include <QTimer>
 
-#include "core/zerin.h"
+#include "app/program.h"
 #include "ui/key_table.h"
 
 namespace zerin::ui {

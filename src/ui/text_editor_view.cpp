@@ -6,7 +6,7 @@
 #include <QUrl>
 
 #include "commands/text_editor.h"
-#include "core/zerin.h"
+#include "app/program.h"
 #include "modes/script_highlight.h"
 #include "ui/script_highlighter.h"
 

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QSlider>
 
-#include "core/zerin.h"
+#include "app/program.h"
 #include "ui/command_button.h"
 #include "ui/key_table.h"
 #include "ui/tool_tips.h"

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QSlider>
 
-#include "core/zerin.h"
+#include "app/program.h"
 #include "ui/bottom_bar.h"
 #include "ui/main_window.h"
 #include "ui/text_editor_view.h"

@@ -8,7 +8,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "core/zerin.h"
+#include "app/program.h"
 #include "ui/code_editor.h"
 #include "ui/debug_pane.h"
 #include "ui/main_window_texts.h"

@@ -7,11 +7,11 @@
 #include <string_view>
 #include <vector>
 
-#include "commands/command_line.h"
+#include "core/command_words.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view line(reinterpret_cast<const char*>(data), size);
-    std::vector<std::string> words = zerin::splitCommandLine(line);
+    std::vector<std::string> words = zerin::splitCommandWords(line);
     std::size_t total = 0;
     for (const std::string& w : words) total += w.size();
     if (total > size) std::abort();
@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     std::string joined;
-    for (const std::string& w : wanted) joined += zerin::quoteForCommandLine(w) + " ";
-    if (zerin::splitCommandLine(joined) != wanted) std::abort();
+    for (const std::string& w : wanted) joined += zerin::quoteCommandWord(w) + " ";
+    if (zerin::splitCommandWords(joined) != wanted) std::abort();
     return 0;
 }

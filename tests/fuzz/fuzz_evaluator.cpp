@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/zerin.h"
+#include "app/program.h"
 #include "fake_platform.h"
 #include "script/evaluator.h"
 #include "script/identifiers.h"

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/zerin.h"
+#include "app/program.h"
 #include "fake_platform.h"
 #include "language_commands.h"
 #include "script/compiler.h"

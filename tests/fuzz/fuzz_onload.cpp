@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/settings_file.h"
+#include "app/settings_file.h"
 #include "core/text.h"
-#include "core/zerin.h"
+#include "app/program.h"
 #include "fake_platform.h"
 #include "language_commands.h"
 #include "script/variable_commands.h"

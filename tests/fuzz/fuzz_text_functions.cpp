@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/text.h"
-#include "core/zerin.h"
+#include "app/program.h"
 #include "fake_platform.h"
 #include "script/arguments.h"
 #include "script/functions.h"

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "commands/print_commands.h"
-#include "core/zerin.h"
+#include "app/program.h"
 #include "script/dispatcher_commands.h"
 #include "script/functions.h"
 #include "script/variable_commands.h"

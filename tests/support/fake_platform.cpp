@@ -44,12 +44,12 @@ std::unique_ptr<RunningProcess> FakeProcesses::start(const std::vector<std::stri
     return std::make_unique<FakeRunning>(exitCode, pollsUntilExit);
 }
 
-bool FakeSound::playAsync(const std::vector<std::uint8_t>& data, std::string& reason) {
+bool FakeSound::playAsync(PcmSound data, std::string& reason) {
     if (!refuseReason.empty()) {
         reason = refuseReason;
         return false;
     }
-    played.push_back(data);
+    played.push_back(std::move(data));
     return true;
 }
 

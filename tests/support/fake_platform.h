@@ -79,9 +79,9 @@ public:
 class FakeSound : public Sound {
 public:
     void setWaveVolume(std::uint32_t v) override { volume = v; }
-    bool playAsync(const std::vector<std::uint8_t>& data, std::string& reason) override;
+    bool playAsync(PcmSound sound, std::string& reason) override;
     std::uint32_t volume = 0xFFFFFFFF;
-    std::vector<std::vector<std::uint8_t>> played;
+    std::vector<PcmSound> played;
     // When set, playing fails with this reason.
     std::string refuseReason;
 };

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/zerin.h"
+#include "app/program.h"
 #include "disk_file_system.h"
 #include "fake_platform.h"
 #include "temp_folder.h"

@@ -1,8 +1,8 @@
 // Closing the main window goes through the exit question, however it is asked for.
 #include <QtTest>
 
-#include "core/shutdown.h"
-#include "core/zerin.h"
+#include "app/shutdown.h"
+#include "app/program.h"
 #include "fake_platform.h"
 #include "temp_dir.h"
 #include "ui/main_window.h"

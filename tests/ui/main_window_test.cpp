@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "core/text.h"
-#include "core/zerin.h"
+#include "app/program.h"
 #include "fake_platform.h"
 #include "modes/mode_messages.h"
 #include "ui/code_editor.h"

@@ -8,7 +8,7 @@
 
 #include "commands/output_window.h"
 #include "commands/output_window_messages.h"
-#include "core/zerin.h"
+#include "app/program.h"
 #include "fake_platform.h"
 #include "script/variables.h"
 #include "ui/frm_output.h"

@@ -6,7 +6,7 @@
 #include <QTreeView>
 #include <QtTest>
 
-#include "core/zerin.h"
+#include "app/program.h"
 #include "fake_platform.h"
 #include "panes/pane_colours.h"
 #include "temp_folder.h"

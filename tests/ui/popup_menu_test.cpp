@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "core/text.h"
-#include "core/zerin.h"
+#include "app/program.h"
 #include "fake_platform.h"
 #include "qt_text_metrics.h"
 #include "ui/command_button.h"

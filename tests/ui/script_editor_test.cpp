@@ -11,10 +11,10 @@
 #include <QTest>
 #include <memory>
 
-#include "core/settings_file.h"
+#include "app/settings_file.h"
 #include "panes/pane_refresh.h"
 #include "core/text.h"
-#include "core/zerin.h"
+#include "app/program.h"
 #include "fake_platform.h"
 #include "modes/script_editor.h"
 #include "commands/text_editor.h"

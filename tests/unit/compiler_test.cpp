@@ -3,7 +3,7 @@
 #include <random>
 
 #include "core/text.h"
-#include "core/zerin.h"
+#include "app/program.h"
 #include "fake_platform.h"
 #include "literal_compiler.h"
 #include "script/compiler.h"

@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "core/text.h"
-#include "core/zerin.h"
+#include "app/program.h"
 #include "fake_platform.h"
 #include "script/dispatcher_commands.h"
 #include "script/variables.h"

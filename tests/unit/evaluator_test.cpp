@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/zerin.h"
+#include "app/program.h"
 #include "fake_platform.h"
 #include "script/evaluator.h"
 #include "script/language_messages.h"

@@ -9,7 +9,7 @@
 #include <fstream>
 #include <future>
 
-#include "core/zerin.h"
+#include "app/program.h"
 #include "fake_platform.h"
 #include "temp_dir.h"
 #include "media/exif_reader.h"
@@ -141,14 +141,14 @@ class ExifReaderTest : public ::testing::Test {
 protected:
     test::FakePlatform fp;
     PosixFileSystem fs;
-    ExifReader reader{fp.dialogs, fs};
+    ExifReader reader{fs};
 };
 
 }  // namespace
 
 TEST_F(ExifReaderTest, ReadsBothByteOrdersThroughIfd1AndTheExifIfd) {
     for (bool little : {true, false}) {
-        ExifReader r(fp.dialogs, fs);
+        ExifReader r(fs);
         ASSERT_TRUE(r.parse(photo(little))) << little;
         EXPECT_EQ(r.Tag(kExifTagDateTimeOriginal), kDate);
         EXPECT_EQ(r.Tag(0x010F), "Canon");
@@ -172,16 +172,16 @@ TEST_F(ExifReaderTest, FirstApp1MustBeExif) {
     // Kept: only a file wrong in both first bytes is turned away before the search.
     Bytes p = photo(true);
     p[0] = 0x00;
-    EXPECT_TRUE(ExifReader(fp.dialogs, fs).parse(p));
+    EXPECT_TRUE(ExifReader(fs).parse(p));
     p[1] = 0x00;
-    EXPECT_FALSE(ExifReader(fp.dialogs, fs).parse(p));
+    EXPECT_FALSE(ExifReader(fs).parse(p));
 }
 
 TEST_F(ExifReaderTest, EveryTruncationFailsWithoutReadingPastTheEnd) {
     Bytes full = photo(false);
     std::size_t tiffEnd = full.size() - 2;  // the end-of-image marker is not needed
     for (std::size_t cut = 0; cut < tiffEnd; ++cut) {
-        ExifReader r(fp.dialogs, fs);
+        ExifReader r(fs);
         Bytes part(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(cut));
         EXPECT_FALSE(r.parse(part)) << cut;
         EXPECT_EQ(r.Tag(0), "0") << cut;  // a failed parse keeps no records
@@ -209,7 +209,7 @@ TEST_F(ExifReaderTest, ChainsThatPointBackEnd) {
     Tiff::append(tiff, t.ifd(exif, atExif, 0));
     Bytes jpeg{0xFF, 0xD8};
     Tiff::append(jpeg, app1(std::string("Exif\0\0", 6), tiff));
-    ExifReader r(fp.dialogs, fs);
+    ExifReader r(fs);
     ASSERT_TRUE(r.parse(jpeg));
     EXPECT_EQ(r.Tag(0), "3");
     EXPECT_EQ(r.Tag(kExifTagDateTimeOriginal), kDate);
@@ -264,7 +264,7 @@ TEST_F(ExifReaderTest, FilesAndTheCannotLoadBox) {
     std::string png = write("photo.png", Bytes{0x89, 'P', 'N', 'G'});
     std::string txt = write("notes.txt", photo(true));
 
-    ExifReader r(fp.dialogs, fs);
+    ExifReader r(fs);
     r.setPicFile(txt);
     EXPECT_EQ(r.picFile(), "");
     r.setPicFile((dir / "missing.jpg").string());
@@ -273,18 +273,18 @@ TEST_F(ExifReaderTest, FilesAndTheCannotLoadBox) {
     EXPECT_EQ(r.Tag(kExifTagDateTimeOriginal), kDate);  // loads on first use
     EXPECT_TRUE(fp.dialogs.shown.empty());
 
-    ExifReader p(fp.dialogs, fs);
+    std::vector<std::string> reported;
+    ExifReader p(fs, [&](const std::string& text) { reported.push_back(text); });
     p.setPicFile(png);  // accepted: it ends in "g"
     EXPECT_EQ(p.picFile(), png);
     EXPECT_EQ(p.Tag(kExifTagDateTimeOriginal), "");
-    ASSERT_EQ(fp.dialogs.shown.size(), 1u);
-    EXPECT_EQ(fp.dialogs.shown[0].title, kExifTagBoxTitle);
-    EXPECT_EQ(fp.dialogs.shown[0].text, "Cannot load file\r\n\r\n" + png);
+    ASSERT_EQ(reported.size(), 1u);
+    EXPECT_EQ(reported[0], "Cannot load file\r\n\r\n" + png);
 
     // Load without a picture file takes the path it is given, whatever its name.
-    ExifReader q(fp.dialogs, fs);
+    ExifReader q(fs);
     EXPECT_TRUE(q.Load(txt));
-    EXPECT_FALSE(ExifReader(fp.dialogs, fs).Load());
+    EXPECT_FALSE(ExifReader(fs).Load());
     std::filesystem::remove_all(dir);
 }
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <random>
 
-#include "core/zerin.h"
+#include "app/program.h"
 #include "fake_platform.h"
 #include "script/functions.h"
 #include "script/value.h"

@@ -5,7 +5,7 @@
 
 #include "commands/general_messages.h"
 #include "core/colours.h"
-#include "core/zerin.h"
+#include "app/program.h"
 #include "fake_platform.h"
 #include "temp_dir.h"
 
@@ -306,21 +306,27 @@ TEST_F(GeneralCommands, ExecuteInsideAnExecutedScriptLeavesTheOuterRunIntact) {
 
 TEST_F(GeneralCommands, SoundLoadAndPlay) {
     test::TempDir dir;
-    dir.write("ding.wav", std::string("RIFF\0\0", 6));
+    // A mono 16-bit WAV of two samples.
+    const std::string samples("\x01\x02\x03\x04", 4);
+    std::string wav("RIFF\x28\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1f\0\0\x80\x3e\0\0\x02\0\x10\0data\x04\0\0\0", 44);
+    wav += samples;
+    dir.write("ding.wav", wav);
     z.programFolder = dir.path();
     call(R"(sound.load "ding.wav")");
-    EXPECT_EQ(z.general.soundBuffer.size(), 6u);
+    EXPECT_EQ(z.general.soundBuffer.size(), wav.size());
     EXPECT_EQ(debug(), "");
 
     call("sound.load /no/such.wav");
     EXPECT_EQ(debug(), std::string(gt::kSoundOpening) + "/no/such.wav\r\n");
-    EXPECT_EQ(z.general.soundBuffer.size(), 6u);
+    EXPECT_EQ(z.general.soundBuffer.size(), wav.size());
 
     z.txtDebug.clear();
     call("sound.play 65535 &h8000");
     EXPECT_EQ(fp.sound.volume, 0x8000FFFFu);
     ASSERT_EQ(fp.sound.played.size(), 1u);
-    EXPECT_EQ(fp.sound.played[0], z.general.soundBuffer);
+    // Mono takes the left volume word, here full: the samples play unchanged.
+    EXPECT_EQ(fp.sound.played[0].sampleRate, 8000u);
+    EXPECT_EQ(std::string(fp.sound.played[0].samples.begin(), fp.sound.played[0].samples.end()), samples);
     // The first number keeps its low 16 bits; one number alone is no volume at all.
     call("sound.play 65537 1");
     EXPECT_EQ(fp.sound.volume, 0x00010001u);

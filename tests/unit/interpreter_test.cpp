@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/text.h"
-#include "core/zerin.h"
+#include "app/program.h"
 #include "fake_platform.h"
 
 using namespace zerin;

@@ -3,7 +3,7 @@
 #include <clocale>
 #include <string>
 
-#include "core/zerin.h"
+#include "app/program.h"
 #include "fake_platform.h"
 #include "script/evaluator.h"
 #include "script/value.h"

@@ -5,7 +5,7 @@
 
 #include "core/colours.h"
 #include "core/text.h"
-#include "core/zerin.h"
+#include "app/program.h"
 #include "fake_platform.h"
 #include "modes/bar_builder.h"
 #include "modes/command_runner.h"

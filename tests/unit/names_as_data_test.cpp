@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "core/text.h"
-#include "core/zerin.h"
+#include "app/program.h"
 #include "fake_platform.h"
 #include "modes/command_runner.h"
 #include "modes/desktop_shortcut.h"

@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "core/zerin.h"
+#include "app/program.h"
 #include "fake_platform.h"
 #include "memory_file_system.h"
 #include "panes/listing.h"

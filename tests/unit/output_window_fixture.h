@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/zerin.h"
+#include "app/program.h"
 #include "fake_platform.h"
 #include "raster_canvas.h"
 #include "script/variables.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/zerin.h"
+#include "app/program.h"
 #include "fake_platform.h"
 #include "script/evaluator.h"
 #include "script/variable_commands.h"

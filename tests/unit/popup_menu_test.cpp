@@ -2,7 +2,7 @@
 
 #include "core/colours.h"
 #include "core/text.h"
-#include "core/zerin.h"
+#include "app/program.h"
 #include "fake_platform.h"
 #include "modes/mode_messages.h"
 #include "modes/popup_menu.h"

@@ -7,9 +7,9 @@
 #include <thread>
 #include <unistd.h>
 
-#include "commands/command_line.h"
+#include "core/command_words.h"
 #include "core/text.h"
-#include "core/zerin.h"
+#include "app/program.h"
 #include "fake_platform.h"
 #include "platform/linux/posix_processes.h"
 #include "script/identifiers.h"

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "core/settings_file.h"
+#include "app/settings_file.h"
 #include "core/text.h"
-#include "core/zerin.h"
+#include "app/program.h"
 #include "fake_platform.h"
 #include "modes/mode_messages.h"
 #include "modes/script_editor.h"

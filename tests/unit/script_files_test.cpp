@@ -9,7 +9,7 @@
 #include <sstream>
 
 #include "core/text.h"
-#include "core/zerin.h"
+#include "app/program.h"
 #include "fake_platform.h"
 
 using namespace zerin;

@@ -4,8 +4,8 @@
 #include <sys/resource.h>
 
 #include "platform/posix/atomic_file.h"
-#include "core/settings_file.h"
-#include "core/zerin.h"
+#include "app/settings_file.h"
+#include "app/program.h"
 #include "fake_platform.h"
 #include "temp_dir.h"
 

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "core/command_line.h"
-#include "core/program_folder.h"
-#include "core/settings_file.h"
-#include "core/shutdown.h"
-#include "core/startup.h"
-#include "core/zerin.h"
+#include "app/command_line.h"
+#include "app/program_folder.h"
+#include "app/settings_file.h"
+#include "app/shutdown.h"
+#include "app/startup.h"
+#include "app/program.h"
 #include "panes/folder_size_database.h"
 #include "panes/listing_cache.h"
 #include "fake_platform.h"

@@ -5,7 +5,7 @@
 #include "commands/text_editor.h"
 #include "commands/text_editor_commands.h"
 #include "core/text.h"
-#include "core/zerin.h"
+#include "app/program.h"
 #include "fake_platform.h"
 #include "temp_dir.h"
 

@@ -101,8 +101,9 @@ TEST(WavFormat, VolumeWordScalesLeftAndRight) {
 TEST(AlsaSound, DataThatIsNotWavPlaysNothing) {
     linux_platform::AlsaSound sound;
     std::string reason;
-    EXPECT_FALSE(sound.playAsync(Bytes{'M', 'Z', 0, 0}, reason));
+    EXPECT_FALSE(decodeWav(Bytes{'M', 'Z', 0, 0}, 0xFFFFFFFFu, reason));
     EXPECT_EQ(reason, "not a WAV file");
+    EXPECT_FALSE(sound.playAsync(PcmSound{}, reason));
 }
 
 TEST(AlsaSound, PlaysOrSaysWhyWithoutBlocking) {
@@ -114,12 +115,12 @@ TEST(AlsaSound, PlaysOrSaysWhyWithoutBlocking) {
     {
         linux_platform::AlsaSound sound;
         sound.setWaveVolume(0);
-        bool playing = sound.playAsync(file, reason);
+        bool playing = sound.playAsync(*decodeWav(file, 0, reason), reason);
         if (!playing) {
             EXPECT_NE(reason.find("sound device"), std::string::npos) << reason;
         }
         // A second sound stops the first rather than waiting for it.
-        sound.playAsync(file, reason);
+        sound.playAsync(*decodeWav(file, 0, reason), reason);
     }
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2));
 }

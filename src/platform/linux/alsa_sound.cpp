@@ -2,8 +2,6 @@
 
 #include <alsa/asoundlib.h>
 
-#include "media/wav_format.h"
-
 namespace zerin::linux_platform {
 
 namespace {
@@ -47,9 +45,12 @@ void AlsaSound::stop() {
     m_cancel.reset();
 }
 
-bool AlsaSound::playAsync(const std::vector<std::uint8_t>& wavData, std::string& reason) {
-    std::optional<WavFormat> format = parseWav(wavData, reason);
-    if (!format) return false;
+bool AlsaSound::playAsync(PcmSound sound, std::string& reason) {
+    if ((sound.bitsPerSample != 8 && sound.bitsPerSample != 16) || sound.channels < 1 || sound.channels > 2 ||
+        sound.sampleRate == 0) {
+        reason = "not a PCM sound";
+        return false;
+    }
     stop();
 
     snd_pcm_t* pcm = nullptr;
@@ -60,17 +61,18 @@ bool AlsaSound::playAsync(const std::vector<std::uint8_t>& wavData, std::string&
         return false;
     }
     snd_pcm_nonblock(pcm, 0);
-    snd_pcm_format_t sampleFormat = format->bitsPerSample == 8 ? SND_PCM_FORMAT_U8 : SND_PCM_FORMAT_S16_LE;
+    snd_pcm_format_t sampleFormat = sound.bitsPerSample == 8 ? SND_PCM_FORMAT_U8 : SND_PCM_FORMAT_S16_LE;
     err = snd_pcm_set_params(pcm, sampleFormat, SND_PCM_ACCESS_RW_INTERLEAVED,
-                             static_cast<unsigned>(format->channels), format->sampleRate, 1, kLatencyUs);
+                             static_cast<unsigned>(sound.channels), sound.sampleRate, 1, kLatencyUs);
     if (err < 0) {
         snd_pcm_close(pcm);
         reason = std::string("the sound device cannot play this format: ") + snd_strerror(err);
         return false;
     }
     m_cancel = std::make_shared<std::atomic<bool>>(false);
-    m_player = std::thread(play, pcm, scaledSamples(wavData, *format, m_volume), format->bytesPerFrame(),
-                           format->sampleRate, m_cancel);
+    const int bytesPerFrame = sound.bytesPerFrame();
+    m_player = std::thread(play, pcm, std::move(sound.samples), bytesPerFrame,
+                           sound.sampleRate, m_cancel);
     return true;
 }
 

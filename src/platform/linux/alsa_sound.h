@@ -1,4 +1,4 @@
-// Playing a WAV sound from memory through ALSA's default device. Playing runs on a
+// Playing PCM samples through ALSA's default device. Playing runs on a
 // background thread that touches nothing a script sees; a new sound stops the one before,
 // so that sounds never pile up.
 #pragma once
@@ -18,11 +18,12 @@ public:
     AlsaSound(const AlsaSound&) = delete;
     AlsaSound& operator=(const AlsaSound&) = delete;
 
-    // There is no per-program wave volume in ALSA: the word scales the samples of the
-    // sounds played after it.
+    // There is no per-program wave volume in ALSA: the sound commands scale the samples
+    // by the volume word before they play them.
     void setWaveVolume(std::uint32_t volumeWord) override { m_volume = volumeWord; }
-    // False with a reason when the data is not a PCM WAV file or no device can play it.
-    bool playAsync(const std::vector<std::uint8_t>& wavData, std::string& reason) override;
+    std::uint32_t waveVolume() const { return m_volume; }
+    // False with a reason when no device can play the sound.
+    bool playAsync(PcmSound sound, std::string& reason) override;
 
 private:
     void stop();

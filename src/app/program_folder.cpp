@@ -1,4 +1,4 @@
-#include "core/program_folder.h"
+#include "app/program_folder.h"
 
 namespace zerin {
 

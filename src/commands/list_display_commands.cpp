@@ -2,11 +2,13 @@
 #include "core/colours.h"
 #include "core/text.h"
 #include "core/zerin.h"
-#include "modes/bar_builder.h"
-#include "modes/mode_script.h"
-#include "panes/pane_commands.h"
+#include "commands/list_display_commands.h"
 #include "panes/pane_refresh.h"
 #include "panes/pane_roles.h"
+#include "panes/pane_model.h"
+#include "platform/platform.h"
+#include "script/dispatcher.h"
+#include "script/variables.h"
 
 namespace zerin {
 
@@ -24,7 +26,7 @@ void registerListDisplayCommands(Zerin& zerin) {
             mode = static_cast<std::int16_t>(mode >= 2 ? 0 : mode + 1);
         applyColumnHeaders(zerin);
         // A button made from this command shows the new state.
-        BarBuilder(zerin).ModeCommandsLoad();
+        if (zerin.modeCommandsChanged) zerin.modeCommandsChanged();
         return std::to_string(mode);
     });
 
@@ -37,7 +39,7 @@ void registerListDisplayCommands(Zerin& zerin) {
             const Colour modeColourNow = zerin.panes.colours.file(zerin.settings.mode);
             zerin.highlightColour = on ? brighten(modeColourNow, 160) : modeColourNow;
             // The rebuilt bar gives the do_column_autosize button the highlight colour.
-            BarBuilder(zerin).ModeCommandsLoad();
+            if (zerin.modeCommandsChanged) zerin.modeCommandsChanged();
         }
         return std::string(on ? "1" : "0");
     });

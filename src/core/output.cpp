@@ -1,4 +1,4 @@
-#include "commands/output.h"
+#include "core/output.h"
 
 #include <string>
 

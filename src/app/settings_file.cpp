@@ -1,4 +1,4 @@
-#include "core/settings_file.h"
+#include "app/settings_file.h"
 
 #include <cerrno>
 #include <cstdint>
@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/text.h"
-#include "core/zerin.h"
+#include "app/program.h"
 #include "script/value.h"
 
 namespace zerin {

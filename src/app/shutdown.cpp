@@ -1,7 +1,7 @@
-#include "core/shutdown.h"
+#include "app/shutdown.h"
 
-#include "core/settings_file.h"
-#include "core/zerin.h"
+#include "app/settings_file.h"
+#include "app/program.h"
 #include "panes/folder_size_database.h"
 #include "script/variable_commands.h"
 

@@ -1,4 +1,4 @@
-#include "modes/script_store.h"
+#include "script/script_store.h"
 
 #include "core/text.h"
 

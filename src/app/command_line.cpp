@@ -1,4 +1,4 @@
-#include "core/command_line.h"
+#include "app/command_line.h"
 
 #include "core/text.h"
 

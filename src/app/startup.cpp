@@ -1,10 +1,10 @@
-#include "core/startup.h"
+#include "app/startup.h"
 
 #include <exception>
 #include <string>
 
-#include "core/settings_file.h"
-#include "core/zerin.h"
+#include "app/settings_file.h"
+#include "app/program.h"
 #include "panes/folder_size_database.h"
 #include "panes/pane_refresh.h"
 #include "script/vocabulary.h"

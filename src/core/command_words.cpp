@@ -1,8 +1,8 @@
-#include "commands/command_line.h"
+#include "core/command_words.h"
 
 namespace zerin {
 
-std::vector<std::string> splitCommandLine(std::string_view line) {
+std::vector<std::string> splitCommandWords(std::string_view line) {
     std::vector<std::string> words;
     std::string word;
     bool inWord = false;    // a word has begun, even if it is still empty ("")
@@ -36,7 +36,7 @@ std::vector<std::string> splitCommandLine(std::string_view line) {
     return words;
 }
 
-std::string quoteForCommandLine(std::string_view word) {
+std::string quoteCommandWord(std::string_view word) {
     std::string out = "\"";
     for (char c : word) {
         out += c;

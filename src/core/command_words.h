@@ -13,10 +13,10 @@ namespace zerin {
 // Blanks and tabs separate words outside quotes. A quote may open in the middle of a word
 // ("a"b"c" is one word "abc"); "" on its own is an empty word; an unclosed quote runs to
 // the end of the line.
-std::vector<std::string> splitCommandLine(std::string_view commandLine);
+std::vector<std::string> splitCommandWords(std::string_view commandLine);
 
 // The inverse for one word: wrapped in double quotes, inner double quotes doubled, so that
-// splitCommandLine gives the word back unchanged whatever it contains.
-std::string quoteForCommandLine(std::string_view word);
+// splitCommandWords gives the word back unchanged whatever it contains.
+std::string quoteCommandWord(std::string_view word);
 
 }  // namespace zerin

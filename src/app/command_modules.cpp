@@ -1,7 +1,8 @@
 // Every module registers its own commands; this is only the list of modules.
-#include "core/zerin.h"
+#include "app/program.h"
 #include "commands/output_window_commands.h"
 #include "commands/general_commands.h"
+#include "commands/list_display_commands.h"
 #include "commands/print_commands.h"
 #include "commands/text_editor_commands.h"
 #include "modes/main_window_commands.h"
@@ -10,7 +11,7 @@
 #include "script/dispatcher_commands.h"
 #include "script/functions.h"
 #include "script/variable_commands.h"
-#include "core/settings_file.h"
+#include "app/settings_file.h"
 
 namespace zerin {
 
@@ -22,6 +23,7 @@ void registerAllCommands(Zerin& zerin) {
     registerDispatcherCommands(zerin);
     registerSettingsCommands(zerin);
     registerPaneCommands(zerin);
+    registerListDisplayCommands(zerin);
     registerGeneralCommands(zerin);
     registerOutputWindowCommands(zerin);
     registerScriptEditorCommands(zerin);

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string_view>
 
-#include "core/command_line.h"
+#include "app/command_line.h"
 
 namespace zerin {
 
