@@ -169,6 +169,8 @@ int cache(const std::string& file, long folders, long entries) {
                 appendListingLine(text, "Track " + std::to_string(e) + " - Some Artist.mp3", 1000000 + e * 37, e % 10 == 0);
             z.panes.cache.add(key, std::move(text));
         }
+        // The window reads the database at start-up; a save then writes without merging.
+        z.panes.databaseRead = true;
         std::fflush(stdout);
         const auto start = Steady::now();
         if (!saveFolderSizeDatabase(z)) return 1;
