@@ -15,6 +15,7 @@
 #include "ui/frm_menu.h"
 #include "ui/frm_output.h"
 #include "ui/main_window.h"
+#include "platform/linux/qt_strings.h"
 
 namespace {
 
@@ -70,7 +71,7 @@ extern "C" __attribute__((visibility("default"))) int zerin_gui_run_window(const
     window.setCloseHandler([&zerin, &window, &shutdown] {
         // Unsaved work in the text editor is offered for saving before anything else.
         if (!zerin::confirmCloseTextEditor(zerin)) return false;
-        return zerin::closeRequested(zerin, window.windowTitle().toStdString(), shutdown);
+        return zerin::closeRequested(zerin, zerin::toUtf8(window.windowTitle()), shutdown);
     });
     zerin::runStartup(zerin, std::nullopt, steps);
     return app->exec();

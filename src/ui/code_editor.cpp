@@ -13,6 +13,7 @@
 #include "script/command_list.h"
 #include "ui/script_highlighter.h"
 #include "ui/pop_help.h"
+#include "platform/linux/qt_strings.h"
 
 namespace zerin::ui {
 
@@ -32,7 +33,7 @@ CodeEditor::CodeEditor(Zerin& zerin, QWidget* parent) : TextBoxView(zerin.txtCod
         if (c.helpPlace > 0 && !(c.flags & kActsOnAnyArgument) && zerin.dispatcher.hasHandler(c.number))
             description = zerin.dispatcher.call(std::string(c.name) + " /??");
         auto* item = new QStandardItem;
-        const QString name = QString::fromUtf8(c.name.data(), static_cast<qsizetype>(c.name.size()));
+        const QString name = toQString(c.name);
         item->setData(name, Qt::EditRole);
         item->setData(description.empty() ? name : name + QStringLiteral("   ") + QString::fromStdString(description),
                       Qt::DisplayRole);
@@ -75,7 +76,7 @@ void CodeEditor::updateCompletion() {
 void CodeEditor::insertCompletion(const QString& name) {
     const std::string word = wordBeforeCaret();
     // The popup shows the description beside the name; a name has no blank.
-    const std::string full = name.section(QLatin1Char(' '), 0, 0).toStdString();
+    const std::string full = toUtf8(name.section(QLatin1Char(' '), 0, 0));
     if (full.size() < word.size()) return;
     model().replaceSelection(full.substr(word.size()));
     m_completer->popup()->hide();

@@ -13,11 +13,11 @@
 #include "app/program.h"
 #include "modes/command_runner.h"
 #include "ui/ui_style.h"
+#include "platform/linux/qt_strings.h"
 
 namespace zerin::ui {
 
 namespace {
-QString fromModel(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 }  // namespace
 
 FrmMenu::FrmMenu(Zerin& zerin, QWidget* parentMenu, QWidget* mainWindow)
@@ -85,8 +85,8 @@ void FrmMenu::sync() {
         }
         const BarElement& e = elements[static_cast<std::size_t>(i)];
         QPushButton* b = m_buttons[static_cast<std::size_t>(i)];
-        b->setText(fromModel(e.caption).replace(QLatin1Char('&'), QStringLiteral("&&")));
-        b->setToolTip(fromModel(e.tooltip));
+        b->setText(toQString(e.caption).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        b->setToolTip(toQString(e.tooltip));
         b->setStyleSheet(commandButtonStyle(m_menu.shownColour(i)));
         b->setGeometry(e.x + 1, e.y + 1, e.width, e.height);
         b->setVisible(e.visible);
@@ -142,7 +142,7 @@ void FrmMenu::openSub(int i) {
 void FrmMenu::startDrag(int i) {
     auto* drag = new QDrag(this);
     auto* mime = new QMimeData;
-    mime->setText(fromModel(m_zerin.dragText));
+    mime->setText(toQString(m_zerin.dragText));
     drag->setMimeData(mime);
     drag->exec(Qt::CopyAction | Qt::MoveAction);
     m_controller.mouseUp();

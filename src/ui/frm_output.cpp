@@ -8,6 +8,7 @@
 #include "app/program.h"
 #include "ui/output_text_view.h"
 #include "ui/surface_view.h"
+#include "platform/linux/qt_strings.h"
 
 namespace zerin::ui {
 
@@ -15,7 +16,6 @@ namespace {
 constexpr int kInitialWidth = 640;
 constexpr int kInitialHeight = 480;
 
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 }  // namespace
 
 FrmOutput::FrmOutput(Zerin& zerin)
@@ -42,7 +42,7 @@ FrmOutput::~FrmOutput() {
 }
 
 void FrmOutput::showWindow(std::string_view caption) {
-    setWindowTitle(qs(caption));
+    setWindowTitle(toQString(caption));
     QFont font = m_text->font();
     font.setPointSize(m_zerin.settings.fontSize);
     m_text->setFont(font);
@@ -64,7 +64,7 @@ void FrmOutput::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void FrmOutput::setCaption(std::string_view caption) { setWindowTitle(qs(caption)); }
+void FrmOutput::setCaption(std::string_view caption) { setWindowTitle(toQString(caption)); }
 
 void FrmOutput::modeChanged() {
     const bool text = m_window.mode() == OutputMode::Text;
@@ -94,7 +94,7 @@ void FrmOutput::syncButtons() {
     font.setPointSize(m_zerin.settings.fontSize);
     for (std::size_t i = 0; i < model.size(); ++i) {
         QPushButton* b = m_buttons[i];
-        QString caption = qs(model[i].caption);
+        QString caption = toQString(model[i].caption);
         caption.replace(QLatin1Char('&'), QStringLiteral("&&"));  // no mnemonics in script captions
         b->setText(caption);
         b->setFont(font);

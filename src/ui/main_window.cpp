@@ -25,6 +25,7 @@
 #include "ui/ui_style.h"
 #include "ui/window_keys.h"
 #include "ui/work_area.h"
+#include "platform/linux/qt_strings.h"
 
 namespace zerin::ui {
 
@@ -63,8 +64,8 @@ MainWindow::MainWindow(Zerin& zerin, QWidget* parent) : QMainWindow(parent), m_z
     m_keys = new WindowKeys(*this);
     m_menus = new MenuWindows(zerin, this);
 
-    m_zerin.bars.programPath = QCoreApplication::applicationFilePath().toStdString();
-    m_zerin.bars.desktopFolder = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation).toStdString();
+    m_zerin.bars.programPath = toFileName(QCoreApplication::applicationFilePath());
+    m_zerin.bars.desktopFolder = toFileName(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
 
     connect(m_sizeHandle, &SizeHandle::toggleRightBar, this, [this] { setRightBarShown(!m_rightBarShown); });
     connect(m_sizeHandle, &SizeHandle::splitDragStarted, this, [this] { m_dragStartHeight = m_workAreaHeight; });

@@ -6,6 +6,7 @@
 #include "app/program.h"
 #include "platform/file_icons.h"
 #include "ui/ui_style.h"
+#include "platform/linux/qt_strings.h"
 
 namespace zerin::ui {
 
@@ -50,7 +51,7 @@ QIcon PaneItemModel::icon(int index) const {
     QIcon result = fallback;
     if (index > 0 && index < static_cast<int>(kIconNames.size())) {
         const std::string_view name = kIconNames[static_cast<std::size_t>(index)];
-        result = QIcon::fromTheme(QString::fromUtf8(name.data(), static_cast<int>(name.size())), fallback);
+        result = QIcon::fromTheme(toQString(name), fallback);
     }
     m_icons.insert(index, result);
     return result;

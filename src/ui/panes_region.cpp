@@ -12,6 +12,7 @@
 #include "ui/main_window_texts.h"
 #include "ui/pane_view.h"
 #include "ui/tool_tips.h"
+#include "platform/linux/qt_strings.h"
 
 namespace zerin::ui {
 
@@ -62,6 +63,6 @@ void PanesRegion::openItem(int pane, int row) { zerin::openItem(m_zerin, pane, r
 
 void PanesRegion::openParent(int pane) { goToParent(m_zerin, pane); }
 
-void PanesRegion::openTyped(int pane, const QString& text) { openTypedFolder(m_zerin, pane, text.toStdString()); }
+void PanesRegion::openTyped(int pane, const QString& text) { openTypedFolder(m_zerin, pane, toUtf8(text)); }
 
 }  // namespace zerin::ui

@@ -7,16 +7,10 @@
 #include <QVBoxLayout>
 
 #include "app/program.h"
+#include "platform/linux/qt_strings.h"
 
 namespace zerin::ui {
 
-namespace {
-QString fromModel(std::string_view s) {
-    QString q = QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-    q.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return q;
-}
-}  // namespace
 
 // A pop-up closes on a click outside it as the window's loss of focus asks; it also
 // takes the keyboard while it is open, so any key reaches it.
@@ -43,11 +37,11 @@ void PopHelp::showHelp(std::string_view text, QPoint at) {
     f.setPointSize(m_zerin.settings.fontSize);
     f.setFamily(QStringLiteral("monospace"));
     m_label->setFont(f);
-    m_label->setText(fromModel(text));
+    m_label->setText(toQStringLines(text));
     m_shown = true;
     // The debug messages of the help go here while it is shown.
     m_zerin.output.setHelpPopup([this](std::string_view message) {
-        m_label->setText(m_label->text() + QLatin1Char('\n') + fromModel(message));
+        m_label->setText(m_label->text() + QLatin1Char('\n') + toQStringLines(message));
         adjustSize();
     });
     adjustSize();

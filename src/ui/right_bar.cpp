@@ -12,6 +12,7 @@
 #include "ui/key_table.h"
 #include "ui/tool_tips.h"
 #include "ui/ui_style.h"
+#include "platform/linux/qt_strings.h"
 
 namespace zerin::ui {
 
@@ -81,7 +82,7 @@ void RightBar::dragEnterEvent(QDragEnterEvent* event) {
 void RightBar::dropEvent(QDropEvent* event) {
     std::vector<std::string> paths;
     for (const QUrl& url : event->mimeData()->urls())
-        if (url.isLocalFile()) paths.push_back(url.toLocalFile().toStdString());
+        if (url.isLocalFile()) paths.push_back(toFileName(url.toLocalFile()));
     if (CommandRunner(m_zerin).dropOnRightBar(paths)) BarBuilder(m_zerin).RefreshBar();
     event->acceptProposedAction();
 }

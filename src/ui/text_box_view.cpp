@@ -1,4 +1,5 @@
 #include "ui/text_box_view.h"
+#include "platform/linux/qt_strings.h"
 
 #include <QScrollBar>
 #include <QTextBlock>
@@ -7,12 +8,6 @@
 namespace zerin::ui {
 
 namespace {
-
-QString toView(std::string_view s) {
-    QString q = QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-    q.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return q;
-}
 
 std::string toModel(const QString& q) {
     QString copy = q;
@@ -76,7 +71,7 @@ std::size_t TextBoxView::modelOffset(const std::string& text, int viewPos) {
 TextBoxView::TextBoxView(TextBox& model, QWidget* parent) : QPlainTextEdit(parent), m_model(model) {
     setLineWrapMode(QPlainTextEdit::NoWrap);
     m_syncing = true;
-    setPlainText(toView(m_model.text()));
+    setPlainText(toQStringLines(m_model.text()));
     m_syncing = false;
     applyModelSelection();
     TextBox::Observer obs;
@@ -93,7 +88,7 @@ TextBoxView::~TextBoxView() { m_model.removeObserver(m_observer); }
 void TextBoxView::applyModelChange(const TextBox::Change& change) {
     m_syncing = true;
     if (change.reset) {
-        setPlainText(toView(m_model.text()));
+        setPlainText(toQStringLines(m_model.text()));
     } else {
         // The model already holds the new text; map the edit back onto the old view text
         // by positions that precede it, which are unchanged.
@@ -110,7 +105,7 @@ void TextBoxView::applyModelChange(const TextBox::Change& change) {
             removedView = viewPosition(oldTail, change.removed);
             cursor.setPosition(start + removedView, QTextCursor::KeepAnchor);
         }
-        cursor.insertText(toView(change.inserted));
+        cursor.insertText(toQStringLines(change.inserted));
     }
     m_syncing = false;
 }

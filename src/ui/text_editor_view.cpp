@@ -9,6 +9,7 @@
 #include "app/program.h"
 #include "modes/script_highlight.h"
 #include "ui/script_highlighter.h"
+#include "platform/linux/qt_strings.h"
 
 namespace zerin::ui {
 
@@ -65,9 +66,9 @@ void TextEditorView::dropEvent(QDropEvent* event) {
         m_zerin.bars.mouseDown = 0;
     } else if (event->mimeData()->hasUrls()) {
         for (const QUrl& url : event->mimeData()->urls())
-            if (url.isLocalFile()) inserted += url.toLocalFile().toStdString() + "\r\n";
+            if (url.isLocalFile()) inserted += toFileName(url.toLocalFile()) + "\r\n";
     } else if (event->mimeData()->hasText()) {
-        inserted = event->mimeData()->text().toStdString() + "\r\n";
+        inserted = toUtf8(event->mimeData()->text()) + "\r\n";
     }
     if (!inserted.empty()) m_zerin.txtEditor.insertAfterSelection(inserted);
     event->acceptProposedAction();

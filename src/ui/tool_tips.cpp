@@ -1,4 +1,5 @@
 #include "ui/tool_tips.h"
+#include "platform/linux/qt_strings.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -49,7 +50,7 @@ std::string ToolTips::toolText(QWidget* element) const {
 int ToolTips::toolCount() const { return static_cast<int>(m_tools.size()); }
 
 QString ToolTips::wrapped(const std::string& text, const QWidget* element) const {
-    QString all = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    QString all = toQString(text);
     all.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QFontMetrics fm(element ? element->font() : QFont());
     QStringList out;

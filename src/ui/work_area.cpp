@@ -14,6 +14,7 @@
 #include "ui/main_window_texts.h"
 #include "ui/text_box_view.h"
 #include "ui/text_editor_view.h"
+#include "platform/linux/qt_strings.h"
 
 namespace zerin::ui {
 
@@ -23,7 +24,7 @@ constexpr int kMargin = 2;
 constexpr int kImageListWidth = 220;
 
 QGroupBox* captioned(std::string_view caption, QWidget* content, QWidget* parent) {
-    auto* box = new QGroupBox(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())), parent);
+    auto* box = new QGroupBox(toQString(caption), parent);
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(content);

@@ -1,4 +1,5 @@
 #include "platform/linux/qt_canvas.h"
+#include "platform/linux/qt_strings.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -103,7 +104,7 @@ int QtCanvas::text(int x, int y, std::string_view utf8, Colour colour) {
     p.setFont(font);
     p.setPen(toQColor(colour));
     QFontMetrics metrics(font);
-    p.drawText(x, y + metrics.ascent(), QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    p.drawText(x, y + metrics.ascent(), toQString(utf8));
     return metrics.height();
 }
 

@@ -5,16 +5,11 @@
 #include <QString>
 
 #include "platform/linux/input_box.h"
+#include "platform/linux/qt_strings.h"
 
 namespace zerin::linux_platform {
 
 namespace {
-
-QString toQt(std::string_view s) {
-    QString q = QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-    q.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return q;
-}
 
 QMessageBox::Icon qtIcon(MsgIcon icon) {
     switch (icon) {
@@ -39,7 +34,7 @@ bool QtDialogs::headless() {
 
 MsgResult QtDialogs::messageBox(std::string_view text, std::string_view title, MsgButtons buttons, MsgIcon icon) {
     if (headless()) return m_headless.messageBox(text, title, buttons, icon);
-    QMessageBox box(qtIcon(icon), toQt(title), toQt(text));
+    QMessageBox box(qtIcon(icon), toQStringLines(title), toQStringLines(text));
     switch (buttons) {
         case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
         case MsgButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
@@ -58,9 +53,9 @@ MsgResult QtDialogs::messageBox(std::string_view text, std::string_view title, M
 
 std::optional<std::string> QtDialogs::inputBox(std::string_view prompt, int fontSize) {
     if (headless()) return m_headless.inputBox(prompt, fontSize);
-    InputBox box(toQt(prompt), fontSize);
+    InputBox box(toQStringLines(prompt), fontSize);
     if (box.exec() != QDialog::Accepted) return std::nullopt;
-    return box.answer().toStdString();
+    return toUtf8(box.answer());
 }
 
 }  // namespace zerin::linux_platform

@@ -1,4 +1,5 @@
 #include "platform/linux/qt_text_metrics.h"
+#include "platform/linux/qt_strings.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -15,12 +16,11 @@ QFont fontFor(int pointSize, FontFace face) {
     return font;
 }
 
-QString toQt(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 }  // namespace
 
 QString fontFamilyFor(std::string_view name) {
-    QString n = toQt(name).trimmed();
+    QString n = toQString(name).trimmed();
     if (n.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0) return QStringLiteral("sans-serif");
     if (n.compare(QLatin1String("Terminal"), Qt::CaseInsensitive) == 0) return QStringLiteral("monospace");
     return n;
@@ -33,14 +33,14 @@ QString fontFamilyFor(FontFace face) {
 int QtTextMetrics::width(std::string_view text, int pointSize, FontFace face) {
     QFontMetrics metrics(fontFor(pointSize, face));
     int widest = 0;
-    for (const QString& line : toQt(text).split(QStringLiteral("\r\n")))
+    for (const QString& line : toQString(text).split(QStringLiteral("\r\n")))
         widest = std::max(widest, metrics.horizontalAdvance(line));
     return widest;
 }
 
 int QtTextMetrics::height(std::string_view text, int pointSize, FontFace face) {
     QFontMetrics metrics(fontFor(pointSize, face));
-    auto lines = static_cast<int>(toQt(text).split(QStringLiteral("\r\n")).size());
+    auto lines = static_cast<int>(toQString(text).split(QStringLiteral("\r\n")).size());
     return metrics.height() * std::max(1, lines);
 }
 
