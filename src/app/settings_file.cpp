@@ -123,34 +123,28 @@ private:
         const double number = val(value);
         std::int16_t n = 0;
         const bool fits = toInt16(number, n);
-        auto flag = [&](bool& field) {
-            if (fits) field = n == 1;
-        };
-        auto int16 = [&](std::int16_t& field) {
-            if (fits) field = n;
-        };
-
-        if (key == "powerdrop") flag(s.powerdrop);
-        else if (key == "mouse_autofocus") flag(s.mouseAutofocus);
-        else if (key == "text_log") flag(s.textLog);
-        else if (key == "column_autosize") flag(s.columnAutosize);
-        else if (key == "vlc_background") flag(s.vlcBackground);
-        else if (key == "blink") flag(s.blink);
-        else if (key == "foldersizes") flag(s.folderSizes);
-        else if (key == "use_desktopcolor") flag(s.useDesktopColor);
-        else if (key == "start_maximized") flag(s.startMaximized);
-        else if (key == "column_headers") int16(s.columnHeaders);
-        else if (key == "mode") int16(s.mode);
-        else if (key == "font_size") int16(s.fontSize);
-        else if (key == "blink_interval") readInterval(number, s.blinkInterval);
-        else if (key == "slide_interval") {
-            std::int32_t ms = 0;
-            if (readInterval(number, ms)) s.slideInterval = s.slideTimerInterval = ms;
-        } else if (key == "left_path") setPanePath(0, value);
-        else if (key == "right_path") setPanePath(1, value);
-        else if (key == "vlc_loop") {
-            if (fits && n == 1) s.vlcLoop = true;
-        } else if (key == "pathgroup") {
+        if (const SettingKey* k = findSettingKey(key)) {
+            switch (k->kind) {
+                case SettingKind::Flag:
+                    if (fits) s.*(k->flag) = n == 1;
+                    break;
+                case SettingKind::OnlyOn:
+                    if (fits && n == 1) s.*(k->flag) = true;
+                    break;
+                case SettingKind::Number:
+                    if (fits) s.*(k->number) = n;
+                    break;
+                case SettingKind::Interval: readInterval(number, s.*(k->interval)); break;
+                case SettingKind::SlideInterval: {
+                    std::int32_t ms = 0;
+                    if (readInterval(number, ms)) s.*(k->interval) = s.slideTimerInterval = ms;
+                    break;
+                }
+                case SettingKind::PanePath: setPanePath(k->pane, value); break;
+            }
+            return;
+        }
+        if (key == "pathgroup") {
             // An eleventh group is dropped together with the lines that follow it.
             m_droppingGroup = !m_zerin.pathGroups.addGroup(std::string(value));
         } else if (key == "pathgroup_open") {
@@ -167,7 +161,7 @@ private:
     }
 
     void setPanePath(int pane, std::string_view value) {
-        (pane == 0 ? m_zerin.settings.leftPath : m_zerin.settings.rightPath) = std::string(value);
+        panePathField(m_zerin.settings, pane) = std::string(value);
         m_zerin.panes.setPath(pane, std::string(value));
     }
 
@@ -218,11 +212,9 @@ const char* flagText(bool on) { return on ? "1" : "0"; }
 std::filesystem::path settingsPath(const Zerin& zerin) { return zerin.programFolder / kSettingsFileName; }
 
 void loadSettingsText(Zerin& zerin, std::string_view fileContent) {
+    // Every key the file leaves out has its default.
     Settings& s = zerin.settings;
-    s.useDesktopColor = true;
-    s.startMaximized = true;
-    s.fontSize = 14;
-    s.leftPath = s.rightPath = "Drives";
+    s = Settings{};
     zerin.panes.setPath(0, s.leftPath);
     zerin.panes.setPath(1, s.rightPath);
 
@@ -266,22 +258,18 @@ std::string settingsText(const Zerin& zerin) {
         return oneLine(shown.empty() ? field : shown);
     };
 
-    line("powerdrop=", flagText(s.powerdrop));
-    line("mouse_autofocus=", flagText(s.mouseAutofocus));
-    line("text_log=", flagText(s.textLog));
-    line("column_headers=", std::to_string(s.columnHeaders));
-    line("column_autosize=", flagText(s.columnAutosize));
-    line("blink=", flagText(s.blink));
-    line("blink_interval=", std::to_string(s.blinkInterval));
-    line("foldersizes=", flagText(s.folderSizes));
-    line("use_desktopcolor=", flagText(s.useDesktopColor));
-    line("vlc_background=", flagText(s.vlcBackground));
-    line("mode=", std::to_string(s.mode));
-    line("start_maximized=", flagText(s.startMaximized));
-    line("slide_interval=", std::to_string(s.slideInterval));
-    line("font_size=", std::to_string(s.fontSize));
-    line("left_path=", panePath(0, s.leftPath));
-    line("right_path=", panePath(1, s.rightPath));
+    for (const SettingKey& k : kSettingKeys) {
+        std::string value;
+        switch (k.kind) {
+            case SettingKind::Flag: value = flagText(s.*(k.flag)); break;
+            case SettingKind::Number: value = std::to_string(s.*(k.number)); break;
+            case SettingKind::Interval:
+            case SettingKind::SlideInterval: value = std::to_string(s.*(k.interval)); break;
+            case SettingKind::PanePath: value = panePath(k.pane, panePathField(s, k.pane)); break;
+            case SettingKind::OnlyOn: continue;
+        }
+        line(std::string(k.key) + "=", value);
+    }
 
     out += kCrLf;
     line("[PATHS]");

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace zerin {
 
@@ -28,5 +29,55 @@ struct Settings {
     std::string rightPath = "Drives";
     bool vlcLoop = false;
 };
+
+// The keys of the file's first section, in the order a save writes them: each with its
+// field and how its value is read and written. The defaults are the record's own
+// initial values. (The reader and the writer both walk this table.)
+enum class SettingKind {
+    Flag,           // "1" on, any other whole number off
+    Number,         // a whole number from -32768 to 32767
+    Interval,       // milliseconds, 0 to 2^31-1 after rounding
+    SlideInterval,  // an interval that also sets the slide timer's own
+    PanePath,       // the folder a pane starts in (`pane` 0 left, 1 right)
+    OnlyOn,         // read as a flag that a "1" switches on and nothing switches off; not written
+};
+
+struct SettingKey {
+    std::string_view key;  // lower case, without "="
+    SettingKind kind;
+    bool Settings::*flag = nullptr;
+    std::int16_t Settings::*number = nullptr;
+    std::int32_t Settings::*interval = nullptr;
+    int pane = 0;
+};
+
+inline constexpr SettingKey kSettingKeys[] = {
+    {"powerdrop", SettingKind::Flag, &Settings::powerdrop},
+    {"mouse_autofocus", SettingKind::Flag, &Settings::mouseAutofocus},
+    {"text_log", SettingKind::Flag, &Settings::textLog},
+    {"column_headers", SettingKind::Number, nullptr, &Settings::columnHeaders},
+    {"column_autosize", SettingKind::Flag, &Settings::columnAutosize},
+    {"blink", SettingKind::Flag, &Settings::blink},
+    {"blink_interval", SettingKind::Interval, nullptr, nullptr, &Settings::blinkInterval},
+    {"foldersizes", SettingKind::Flag, &Settings::folderSizes},
+    {"use_desktopcolor", SettingKind::Flag, &Settings::useDesktopColor},
+    {"vlc_background", SettingKind::Flag, &Settings::vlcBackground},
+    {"mode", SettingKind::Number, nullptr, &Settings::mode},
+    {"start_maximized", SettingKind::Flag, &Settings::startMaximized},
+    {"slide_interval", SettingKind::SlideInterval, nullptr, nullptr, &Settings::slideInterval},
+    {"font_size", SettingKind::Number, nullptr, &Settings::fontSize},
+    {"left_path", SettingKind::PanePath, nullptr, nullptr, nullptr, 0},
+    {"right_path", SettingKind::PanePath, nullptr, nullptr, nullptr, 1},
+    {"vlc_loop", SettingKind::OnlyOn, &Settings::vlcLoop},
+};
+
+inline const SettingKey* findSettingKey(std::string_view lowerKey) {
+    for (const SettingKey& k : kSettingKeys)
+        if (k.key == lowerKey) return &k;
+    return nullptr;
+}
+
+inline std::string& panePathField(Settings& s, int pane) { return pane == 0 ? s.leftPath : s.rightPath; }
+inline const std::string& panePathField(const Settings& s, int pane) { return pane == 0 ? s.leftPath : s.rightPath; }
 
 }  // namespace zerin

@@ -182,11 +182,8 @@ bool CommandRunner::dropOnRightBar(const std::vector<std::string>& paths) {
 
     bool program = suffix == "exe";
     if (!program) {
-        std::error_code ec;
-        auto st = std::filesystem::status(path, ec);
-        using std::filesystem::perms;
-        program = !ec && std::filesystem::is_regular_file(st) &&
-                  (st.permissions() & (perms::owner_exec | perms::group_exec | perms::others_exec)) != perms::none;
+        const FsResult<FileInfo> info = m_zerin.fileSystem->stat(path);
+        program = info && info.value.kind == FileKind::File && (info.value.mode & 0111) != 0;
     }
     // A line break would split the script line: such a name cannot be a bar command.
     if (!program || path.find_first_of("\r\n") != std::string::npos) return false;

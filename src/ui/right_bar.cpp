@@ -20,29 +20,20 @@ namespace {
 constexpr int kGap = 2;
 }
 
-RightBar::RightBar(Zerin& zerin, ToolTips& tips, QWidget* parent) : QFrame(parent), m_zerin(zerin), m_tips(tips) {
-    setObjectName(QStringLiteral("frmRight"));
-    setStyleSheet(QStringLiteral("#frmRight { background: %1; }").arg(kPanelColour));
+RightBar::RightBar(Zerin& zerin, ToolTips& tips, QWidget* parent)
+    : CommandBarView(zerin, tips, zerin.bars.right, BarId::Right, QStringLiteral("frmRight"), parent) {
     setAcceptDrops(true);
-    m_zerin.bars.right.onChanged = [this] { sync(); };
 }
-
-RightBar::~RightBar() { m_zerin.bars.right.onChanged = nullptr; }
 
 CommandButton* RightBar::button(int index) const {
     if (index < 0 || static_cast<std::size_t>(index) >= m_buttons.size()) return nullptr;
     return m_buttons[static_cast<std::size_t>(index)];
 }
 
-void RightBar::focusButton(int index) {
-    if (CommandButton* b = button(index); b && b->isVisible()) b->setFocus(Qt::OtherFocusReason);
-}
-
 void RightBar::sync() {
-    const auto& elements = m_zerin.bars.right.elements();
+    const auto& elements = m_model.elements();
     while (m_buttons.size() < elements.size()) {
-        auto* b = new CommandButton(m_zerin, BarId::Right, static_cast<int>(m_buttons.size()), this);
-        connect(b, &CommandButton::barKey, this, &RightBar::onBarKey);
+        CommandButton* b = newButton(static_cast<int>(m_buttons.size()));
         m_buttons.push_back(b);
         if (m_buttons.size() == 2) m_tips.addTool(b, "");  // the first action button's entry
     }
@@ -62,14 +53,14 @@ void RightBar::sync() {
 }
 
 void RightBar::resizeEvent(QResizeEvent* event) {
-    QFrame::resizeEvent(event);
+    CommandBarView::resizeEvent(event);
     sync();
 }
 
 void RightBar::onBarKey(int index, int key, int) {
     if (key == vk::kPad8) focusButton(index - 1);
     else if (key == vk::kPad2) {
-        if (index < m_zerin.bars.right.lastInUse()) focusButton(index + 1);
+        if (index < m_model.lastInUse()) focusButton(index + 1);
         else emit focusSizeHandle();
     } else if (key == vk::kPad4) emit focusList(0);
     else if (key == vk::kPad6) emit focusList(1);

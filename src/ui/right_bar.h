@@ -2,8 +2,9 @@
 // program dropped on the bar becomes a new command that starts it.
 #pragma once
 
-#include <QFrame>
 #include <vector>
+
+#include "ui/command_bar_view.h"
 
 namespace zerin {
 class Zerin;
@@ -11,19 +12,14 @@ class Zerin;
 
 namespace zerin::ui {
 
-class CommandButton;
-class ToolTips;
-
-class RightBar : public QFrame {
+class RightBar : public CommandBarView {
     Q_OBJECT
 public:
     RightBar(Zerin& zerin, ToolTips& tips, QWidget* parent = nullptr);
-    ~RightBar() override;
 
     // Places the buttons from the model down the bar, each as wide as the bar.
-    void sync();
-    CommandButton* button(int index) const;
-    void focusButton(int index);
+    void sync() override;
+    CommandButton* button(int index) const override;
 
 signals:
     void focusSizeHandle();
@@ -35,10 +31,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void onBarKey(int index, int key, int shift);
+    void onBarKey(int index, int key, int shift) override;
 
-    Zerin& m_zerin;
-    ToolTips& m_tips;
     std::vector<CommandButton*> m_buttons;
 };
 

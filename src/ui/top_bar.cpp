@@ -11,13 +11,8 @@
 
 namespace zerin::ui {
 
-TopBar::TopBar(Zerin& zerin, ToolTips& tips, QWidget* parent) : QFrame(parent), m_zerin(zerin), m_tips(tips) {
-    setObjectName(QStringLiteral("frmTop"));
-    setStyleSheet(QStringLiteral("#frmTop { background: %1; }").arg(kPanelColour));
-    m_zerin.bars.top.onChanged = [this] { sync(); };
-}
-
-TopBar::~TopBar() { m_zerin.bars.top.onChanged = nullptr; }
+TopBar::TopBar(Zerin& zerin, ToolTips& tips, QWidget* parent)
+    : CommandBarView(zerin, tips, zerin.bars.top, BarId::Top, QStringLiteral("frmTop"), parent) {}
 
 TopBar::Slot& TopBar::slot(std::size_t index) {
     if (index >= m_slots.size()) m_slots.resize(index + 1);
@@ -29,12 +24,8 @@ CommandButton* TopBar::button(int index) const {
     return m_slots[static_cast<std::size_t>(index)].button;
 }
 
-void TopBar::focusButton(int index) {
-    if (CommandButton* b = button(index); b && b->isVisible()) b->setFocus(Qt::OtherFocusReason);
-}
-
 void TopBar::sync() {
-    const auto& elements = m_zerin.bars.top.elements();
+    const auto& elements = m_model.elements();
     for (std::size_t i = 1; i < std::max(elements.size(), m_slots.size()); ++i) {
         Slot& s = slot(i);
         const BarElement* e = i < elements.size() ? &elements[i] : nullptr;
@@ -42,10 +33,7 @@ void TopBar::sync() {
         BarElementKind kind = e ? e->kind : BarElementKind::Button;
         QWidget* shown = nullptr;
         if (show && kind == BarElementKind::Button) {
-            if (!s.button) {
-                s.button = new CommandButton(m_zerin, BarId::Top, static_cast<int>(i), this);
-                connect(s.button, &CommandButton::barKey, this, &TopBar::onBarKey);
-            }
+            if (!s.button) s.button = newButton(static_cast<int>(i));
             s.button->showElement(*e);
             m_tips.setToolText(s.button, e->tooltip);
             shown = s.button;
@@ -77,7 +65,7 @@ void TopBar::sync() {
 
 void TopBar::onBarKey(int index, int key, int) {
     if (key == vk::kPad4 && index >= 2) focusButton(index - 1);
-    else if (key == vk::kPad6 && index < m_zerin.bars.top.lastInUse()) focusButton(index + 1);
+    else if (key == vk::kPad6 && index < m_model.lastInUse()) focusButton(index + 1);
     else if (key == vk::kPad8) emit focusUp();
     else if (key == vk::kPad2) emit focusDown();
 }

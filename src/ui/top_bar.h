@@ -2,10 +2,9 @@
 // legacy labels and sliders) at the places ModeCommandsLoad gave them.
 #pragma once
 
-#include <QFrame>
 #include <vector>
 
-#include "modes/command_bar.h"
+#include "ui/command_bar_view.h"
 
 class QLabel;
 class QSlider;
@@ -16,19 +15,13 @@ class Zerin;
 
 namespace zerin::ui {
 
-class CommandButton;
-class ToolTips;
-
-class TopBar : public QFrame {
+class TopBar : public CommandBarView {
     Q_OBJECT
 public:
     TopBar(Zerin& zerin, ToolTips& tips, QWidget* parent = nullptr);
-    ~TopBar() override;
 
-    // Redraws every element from the model.
-    void sync();
-    CommandButton* button(int index) const;
-    void focusButton(int index);
+    void sync() override;
+    CommandButton* button(int index) const override;
 
 signals:
     // Keypad 8 and keypad 2 on a button: the focus leaves the bar.
@@ -41,11 +34,9 @@ private:
         QLabel* label = nullptr;
         QSlider* slider = nullptr;
     };
-    void onBarKey(int index, int key, int shift);
+    void onBarKey(int index, int key, int shift) override;
     Slot& slot(std::size_t index);
 
-    Zerin& m_zerin;
-    ToolTips& m_tips;
     std::vector<Slot> m_slots;
 };
 
