@@ -37,6 +37,7 @@ void OutputWindow::open() {
     txtOutput.clear();
     m_buttons.assign(1, OutputButton{});
     m_buttonCount = 0;
+    m_placementPending = false;
     m_surfaces.clear();
     m_surfaces.emplace_back();
     WindowRect client = m_host->client();
@@ -54,6 +55,7 @@ void OutputWindow::close() {
     m_zerin.run.waitingForTextInput = false;
     m_buttons.assign(1, OutputButton{});
     m_buttonCount = 0;
+    m_placementPending = false;
     // Off-screen bitmaps live only as long as the window.
     m_surfaces.clear();
     m_zerin.output.setOutputWindowText(nullptr);
@@ -66,7 +68,10 @@ void OutputWindow::addButton(std::string caption, std::string name) {
     b.caption = std::move(caption);
     b.name = std::move(name);
     ++m_buttonCount;
-    layoutButtons(m_host->client().width);
+    measureLastButton();
+    m_buttons.back().visible = true;
+    m_placementPending = true;
+    m_pendingWidth = m_host->client().width;
     m_host->buttonsChanged();
 }
 
@@ -74,6 +79,7 @@ void OutputWindow::removeAllButtons() {
     m_buttons.resize(1);
     m_buttons[0].visible = false;
     m_buttonCount = 0;
+    m_placementPending = false;
     m_host->buttonsChanged();
 }
 
@@ -111,13 +117,22 @@ OutputLayout OutputWindow::layout(const LayoutInput& in) {
 
 void OutputWindow::layoutButtons(int clientWidth) {
     if (m_buttonCount == 0) return;
+    measureLastButton();
+    placeButtons(clientWidth);
+    m_buttons.back().visible = true;
+}
+
+// Only the newest button is measured; the others keep the size they got then.
+void OutputWindow::measureLastButton() {
     const int fontSize = m_zerin.settings.fontSize;
     TextMetrics& metrics = m_zerin.platform.metrics;
-    // Only the newest button is measured; the others keep the size they got then.
     OutputButton& last = m_buttons.back();
     last.rect.height = metrics.height(outmsg::kMeasureText, fontSize) + 5;
     last.rect.width = metrics.width(last.caption, fontSize) + 10;
+}
 
+void OutputWindow::placeButtons(int clientWidth) {
+    m_placementPending = false;
     const double available = roundHalfEven(clientWidth - 40);
     double total = 0;
     for (const OutputButton& b : m_buttons) total += b.rect.width;
@@ -130,7 +145,10 @@ void OutputWindow::layoutButtons(int clientWidth) {
         b.rect.y = top;
         x += slot;
     }
-    last.visible = true;
+}
+
+void OutputWindow::placePendingButtons() {
+    if (m_placementPending && m_buttonCount > 0) placeButtons(m_pendingWidth);
 }
 
 void OutputWindow::takeTypedLine() {
