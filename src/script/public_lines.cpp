@@ -77,7 +77,8 @@ public:
     }
 
     void write(const PublicLine& v) {
-        std::vector<std::string_view> pieces = splitLines(lineFor(v));
+        const std::string line = lineFor(v);
+        std::vector<std::string_view> pieces = splitLines(line);
         int hit = firstDeclaring(v.name);
         int at;
         if (hit >= 0) {
