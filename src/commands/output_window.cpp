@@ -91,6 +91,8 @@ void OutputWindow::buttonClicked(std::size_t index) {
 }
 
 OutputLayout OutputWindow::layout(const LayoutInput& in) {
+    // Buttons still waiting to be placed go where the layout they were added under puts them.
+    placePendingButtons();
     OutputLayout out;
     if (in.minimised) return out;
     out.applied = true;
