@@ -67,6 +67,7 @@ public:
     explicit LineIndex(std::string_view script) {
         std::vector<std::string_view> lines = splitLines(script);
         m_nodes.reserve(lines.size() + 16);
+        m_declaring.reserve(lines.size());
         for (std::size_t i = 0; i < lines.size(); ++i) {
             int n = newNode(std::string(lines[i]), Label{i, {}});
             if (i > 0) m_nodes[n - 1].next = n;
@@ -196,6 +197,7 @@ std::string writePublicLines(std::string script, const std::vector<PublicLine>& 
     // anew for the names after it.
     std::optional<LineIndex> index;
     std::unordered_set<std::string_view> seen;
+    seen.reserve(vars.size());
     for (const PublicLine& v : vars) {
         bool once = v.name.find(kCrLf) == std::string::npos;
         if (once && index && !seen.insert(v.name).second) once = false;
