@@ -6,6 +6,7 @@
 #
 #   bench/run.sh [build-dir]
 #   PANES_ONLY=1 bench/run.sh [build-dir]   only the file panes' section
+#   SCALE_ONLY=1 bench/run.sh [build-dir]   only the section on work that grows with size
 #
 # Sections are functions named section_*; add a new one and list it in main.
 set -euo pipefail
@@ -295,15 +296,79 @@ section_panes() {
     echo "   loaded cache in memory: $((kb / 1024)) MB for a $((bytes / 1048576)) MB file (ratio $(pane_ratio "$((kb * 1024))" "$bytes"), goal <= 2.0)"
 }
 
+# --- section: work that grows with its size -------------------------------------------
+# Each row runs a script with and without the measured step and takes the difference, so
+# that making the variables or the loop itself is not counted. Doubling or multiplying the
+# count by ten should scale the time by about the same factor.
+
+SCALE_RUNS="${SCALE_RUNS:-3}"
+
+section_scale_setup() {
+    local n
+    for n in 10000 100000; do
+        printf 'FOR i = (1 to %s step 1)\npublic v[i] = [i]\nNEXT i\n! %s\n' "$n" "$n" >"$work/pub$n.zs"
+        printf 'FOR i = (1 to %s step 1)\npublic v[i] = [i]\nNEXT i\npublic.save\n! %s\n' "$n" "$n" >"$work/pubsave$n.zs"
+        add_script bench "pub$n" "$work/pub$n.zs"
+        add_script bench "pubsave$n" "$work/pubsave$n.zs"
+    done
+    # do_events lets the window show what was added, so that showing the buttons counts.
+    printf 'window Buttons\nFOR i = (1 to 10000 step 1)\nx = [i]\nNEXT i\ndo_events\n! 10000\n' >"$work/nobuttons.zs"
+    printf 'window Buttons\nFOR i = (1 to 10000 step 1)\nbutton b[i]\nNEXT i\ndo_events\n! 10000\n' >"$work/buttons.zs"
+    add_script bench nobuttons "$work/nobuttons.zs"
+    add_script bench buttons "$work/buttons.zs"
+}
+
+# median_cpu_ms CMD...: the median CPU time (user + system, of CMD and its children) of
+# SCALE_RUNS runs, in ms; steadier than wall time on a machine that is busy elsewhere.
+median_cpu_ms() {
+    python3 - "$SCALE_RUNS" "$@" <<'PY'
+import resource, statistics, subprocess, sys
+runs, cmd = int(sys.argv[1]), sys.argv[2:]
+times = []
+for _ in range(runs):
+    before = resource.getrusage(resource.RUSAGE_CHILDREN)
+    subprocess.run(cmd, stdout=subprocess.DEVNULL, check=False)
+    after = resource.getrusage(resource.RUSAGE_CHILDREN)
+    times.append((after.ru_utime - before.ru_utime + after.ru_stime - before.ru_stime) * 1000)
+print(f"{statistics.median(times):.1f}")
+PY
+}
+
+# scale_row TITLE COUNT WITH WITHOUT: the median of each run and the difference.
+scale_row() {
+    local title=$1 count=$2 with=$3 without=$4 a b
+    check "zerin $with" "$count" bash -c "$(zerin_cmd "bench\\$with")"
+    a=$(median_cpu_ms bash -c "$(zerin_cmd "bench\\$with")")
+    b=$(median_cpu_ms bash -c "$(zerin_cmd "bench\\$without")")
+    printf '   %-40s %7s %9s ms   (run %9s ms, without the step %9s ms)\n' "$title" "$count" \
+        "$(awk -v a="$a" -v b="$b" 'BEGIN {printf "%.1f", (a > b ? a - b : 0)}')" "$a" "$b"
+}
+
+section_scale() {
+    echo "== work that grows with its size (median of $SCALE_RUNS runs, CPU time)"
+    printf '   %-40s %7s %12s\n' "step" "count" "step's time"
+    scale_row "public.save of the public variables" 10000 pubsave10000 pub10000
+    scale_row "public.save of the public variables" 100000 pubsave100000 pub100000
+    scale_row "adding output-window buttons" 10000 buttons nobuttons
+}
+
 main() {
     if [ -n "${PANES_ONLY:-}" ]; then
         section_panes
         return
     fi
     : >"$work/scripts.part"
+    if [ -n "${SCALE_ONLY:-}" ]; then
+        section_scale_setup
+        write_ini
+        section_scale
+        return
+    fi
     section_interpreter_setup
+    section_scale_setup
     write_ini
     section_interpreter
+    section_scale
     section_panes
 }
 

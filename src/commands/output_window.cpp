@@ -39,6 +39,7 @@ void OutputWindow::open() {
     txtOutput.clear();
     m_buttons.assign(1, OutputButton{});
     m_buttonCount = 0;
+    m_placementPending = false;
     m_surfaces.clear();
     m_surfaces.emplace_back();
     WindowRect client = m_host->client();
@@ -56,6 +57,7 @@ void OutputWindow::close() {
     m_zerin.run.waitingForTextInput = false;
     m_buttons.assign(1, OutputButton{});
     m_buttonCount = 0;
+    m_placementPending = false;
     // Off-screen bitmaps live only as long as the window.
     m_surfaces.clear();
     m_zerin.output.setOutputWindowText(nullptr);
@@ -68,7 +70,10 @@ void OutputWindow::addButton(std::string caption, std::string name) {
     b.caption = std::move(caption);
     b.name = std::move(name);
     ++m_buttonCount;
-    layoutButtons(m_host->client().width);
+    measureLastButton();
+    m_buttons.back().visible = true;
+    m_placementPending = true;
+    m_pendingWidth = m_host->client().width;
     m_host->buttonsChanged();
 }
 
@@ -76,6 +81,7 @@ void OutputWindow::removeAllButtons() {
     m_buttons.resize(1);
     m_buttons[0].visible = false;
     m_buttonCount = 0;
+    m_placementPending = false;
     m_host->buttonsChanged();
 }
 
@@ -87,6 +93,8 @@ void OutputWindow::buttonClicked(std::size_t index) {
 }
 
 OutputLayout OutputWindow::layout(const LayoutInput& in) {
+    // Buttons still waiting to be placed go where the layout they were added under puts them.
+    placePendingButtons();
     OutputLayout out;
     if (in.minimised) return out;
     out.applied = true;
@@ -113,13 +121,22 @@ OutputLayout OutputWindow::layout(const LayoutInput& in) {
 
 void OutputWindow::layoutButtons(int clientWidth) {
     if (m_buttonCount == 0) return;
+    measureLastButton();
+    placeButtons(clientWidth);
+    m_buttons.back().visible = true;
+}
+
+// Only the newest button is measured; the others keep the size they got then.
+void OutputWindow::measureLastButton() {
     const int fontSize = m_zerin.settings.fontSize;
     TextMetrics& metrics = m_zerin.platform.metrics;
-    // Only the newest button is measured; the others keep the size they got then.
     OutputButton& last = m_buttons.back();
     last.rect.height = metrics.height(outmsg::kMeasureText, fontSize) + 5;
     last.rect.width = metrics.width(last.caption, fontSize) + 10;
+}
 
+void OutputWindow::placeButtons(int clientWidth) {
+    m_placementPending = false;
     const double available = roundHalfEven(clientWidth - 40);
     double total = 0;
     for (const OutputButton& b : m_buttons) total += b.rect.width;
@@ -132,7 +149,10 @@ void OutputWindow::layoutButtons(int clientWidth) {
         b.rect.y = top;
         x += slot;
     }
-    last.visible = true;
+}
+
+void OutputWindow::placePendingButtons() {
+    if (m_placementPending && m_buttonCount > 0) placeButtons(m_pendingWidth);
 }
 
 void OutputWindow::takeTypedLine() {

@@ -98,7 +98,11 @@ public:
     // --- buttons (element 0 always exists) ---
     void addButton(std::string caption, std::string name);
     void removeAllButtons();
-    const std::vector<OutputButton>& buttons() const { return m_buttons; }
+    // Laid out first when buttons were added since the last layout.
+    const std::vector<OutputButton>& buttons() {
+        placePendingButtons();
+        return m_buttons;
+    }
     int buttonCount() const { return m_buttonCount; }
     void buttonClicked(std::size_t index);
 
@@ -137,6 +141,9 @@ public:
 
 private:
     void layoutButtons(int clientWidth);
+    void measureLastButton();
+    void placeButtons(int clientWidth);
+    void placePendingButtons();
     void clampSize(int& width, int& height);
 
     Zerin& m_zerin;
@@ -151,6 +158,11 @@ private:
     OutputMode m_mode = OutputMode::Text;
     std::vector<OutputButton> m_buttons;
     int m_buttonCount = 0;
+    // Every added button moves all the others (each one's slot is its share of the total
+    // width), so a run of additions is placed once, when the buttons are next looked at,
+    // at the width of the last addition.
+    bool m_placementPending = false;
+    int m_pendingWidth = 0;
     std::vector<Surface> m_surfaces;
     OutputLayout m_layout;
     double m_mouseX = 0;

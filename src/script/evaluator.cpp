@@ -18,10 +18,6 @@ namespace zerin {
 
 namespace {
 
-// A range longer than this is refused like a range with a bad step, so that a mistyped
-// bound cannot exhaust memory.
-constexpr double kMaxRangeValues = 1'000'000;
-
 constexpr std::string_view kNumberStart = "-.0123456789";
 
 std::string inQuotes(std::string_view s) { return "\"" + std::string(s) + "\""; }
@@ -325,8 +321,11 @@ private:
         } else {
             bool stepFits = finite && ((start < end && step > 0) || (start > end && step < 0));
             double count = stepFits ? std::floor((end - start) / step) + 1 : 0;
-            if (!stepFits || count > kMaxRangeValues) {
-                zerin.output.print(std::string(messages::kForError) + "\r\n" + std::string(w.left) + " " + std::string(w.right));
+            if (!stepFits || count > static_cast<double>(kMaxRangeValues)) {
+                std::string message = std::string(messages::kForError) + "\r\n" + std::string(w.left) + " " + std::string(w.right);
+                // The step was right: say which limit refused the range.
+                if (stepFits) message += "\r\n" + std::string(messages::kTooManyRangeValues) + std::to_string(kMaxRangeValues);
+                zerin.output.print(message);
                 zerin.run.stopRequest = true;
                 return finish(expression);
             }

@@ -15,6 +15,10 @@ namespace zerin {
 class Zerin;
 class Variables;
 
+// A range (a to b step s) longer than this is refused like a range with a bad step, so
+// that a mistyped bound cannot exhaust memory.
+inline constexpr std::int64_t kMaxRangeValues = 1'000'000;
+
 // True when the second word (a quoted first word counting as one) is an operator.
 bool isExpression(std::string_view text);
 

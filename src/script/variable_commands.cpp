@@ -2,6 +2,7 @@
 
 #include "core/text.h"
 #include "core/zerin.h"
+#include "script/public_lines.h"
 #include "script/variables.h"
 #include "script/dispatcher.h"
 #include "script/script_store.h"
@@ -22,28 +23,6 @@ std::vector<std::string> indexNames(const Variables& vars) {
     for (std::string_view w : text::split(vars.indexText()))
         if (!w.empty()) names.emplace_back(w);
     return names;
-}
-
-// Replaces the line holding the "public name" statement, or appends a new one.
-void writePublicLine(std::string& script, const std::string& name, const std::string& value) {
-    // Values read back by `public name = value` keep the blank after "=", so a value that
-    // already starts with one is written without another; otherwise every save and load
-    // would add a blank.
-    std::string line = "public " + name + (value.starts_with(' ') ? " =" : " = ") + value;
-    // Searching behind a virtual line end finds the statement on the first line too.
-    std::string haystack = "\r\n" + text::lower(script);
-    std::size_t hit = haystack.find("\r\npublic " + name + " ");
-    std::size_t hitEnd = haystack.find("\r\npublic " + name + "\r\n");
-    if (hit == std::string::npos || (hitEnd != std::string::npos && hitEnd < hit)) hit = hitEnd;
-    if (hit == std::string::npos) {
-        if (!script.empty() && !script.ends_with("\r\n")) script += "\r\n";
-        script += line + "\r\n";
-        return;
-    }
-    std::size_t start = hit;  // in script coordinates: haystack has two extra bytes first
-    std::size_t end = script.find("\r\n", start);
-    if (end == std::string::npos) end = script.size();
-    script.replace(start, end - start, line);
 }
 
 }  // namespace
@@ -132,11 +111,12 @@ std::string doPublic(Zerin& zerin, std::string_view arg) {
 void publicSave(Zerin& zerin) {
     const std::string* stored = zerin.scripts.find(kOnLoadKey);
     std::string script = stored ? *stored : std::string(kOnLoadHeaders);
-    for (const std::string& name : indexNames(zerin.publicVars)) {
+    std::vector<PublicLine> vars;
+    for (std::string& name : indexNames(zerin.publicVars)) {
         const std::string* value = zerin.publicVars.find(name);
-        writePublicLine(script, name, value ? *value : std::string());
+        vars.push_back(PublicLine{std::move(name), value ? *value : std::string()});
     }
-    zerin.scripts.set(std::string(kOnLoadKey), std::move(script));
+    zerin.scripts.set(std::string(kOnLoadKey), writePublicLines(std::move(script), vars));
 }
 
 void registerVariableCommands(Zerin& zerin) {

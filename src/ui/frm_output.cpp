@@ -74,30 +74,57 @@ void FrmOutput::modeChanged() {
     relayout();
 }
 
-void FrmOutput::buttonsChanged() { syncButtons(); }
+// A script that adds many buttons in one go gets them shown once, when the event loop
+// next runs, instead of every button being set again for each addition.
+void FrmOutput::buttonsChanged() { syncButtonsLater(); }
+
+void FrmOutput::syncButtonsLater() {
+    if (m_syncPending) return;
+    m_syncPending = true;
+    QMetaObject::invokeMethod(this, [this] {
+        if (m_syncPending) syncButtons();
+    }, Qt::QueuedConnection);
+}
+
+const std::vector<QPushButton*>& FrmOutput::buttonWidgets() {
+    if (m_syncPending) syncButtons();
+    return m_buttons;
+}
 
 void FrmOutput::syncButtons() {
+    m_syncPending = false;
     const auto& model = m_window.buttons();
     while (m_buttons.size() > model.size()) {
         delete m_buttons.back();
         m_buttons.pop_back();
     }
+    m_shown.resize(m_buttons.size());
     while (m_buttons.size() < model.size()) {
         auto* b = new QPushButton(this);
         b->setObjectName(QStringLiteral("cmdButton%1").arg(m_buttons.size()));
         std::size_t index = m_buttons.size();
         connect(b, &QPushButton::clicked, this, [this, index] { m_window.buttonClicked(index); });
         m_buttons.push_back(b);
+        m_shown.emplace_back();
+        m_shown.back().fontSize = -1;  // never set: the first sync gives it its caption and font
     }
     const bool text = m_window.mode() == OutputMode::Text;
+    const int fontSize = m_zerin.settings.fontSize;
     QFont font = this->font();
-    font.setPointSize(m_zerin.settings.fontSize);
+    font.setPointSize(fontSize);
     for (std::size_t i = 0; i < model.size(); ++i) {
         QPushButton* b = m_buttons[i];
-        QString caption = toQString(model[i].caption);
-        caption.replace(QLatin1Char('&'), QStringLiteral("&&"));  // no mnemonics in script captions
-        b->setText(caption);
-        b->setFont(font);
+        Shown& shown = m_shown[i];
+        if (shown.fontSize < 0 || shown.caption != model[i].caption) {
+            QString caption = toQString(model[i].caption);
+            caption.replace(QLatin1Char('&'), QStringLiteral("&&"));  // no mnemonics in script captions
+            b->setText(caption);
+            shown.caption = model[i].caption;
+        }
+        if (shown.fontSize != fontSize) {
+            b->setFont(font);
+            shown.fontSize = fontSize;
+        }
         const WindowRect& r = model[i].rect;
         b->setGeometry(r.x, r.y, r.width, r.height);
         b->setVisible(text && model[i].visible && m_window.buttonCount() > 0);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QWidget>
+#include <string>
 #include <vector>
 
 #include "commands/output_window_host.h"
@@ -31,8 +32,9 @@ public:
 
     OutputTextView* textView() { return m_text; }
     SurfaceView* surfaceView() { return m_surface; }
-    // The on-screen buttons, element 0 first (hidden while no button is in use).
-    const std::vector<QPushButton*>& buttonWidgets() const { return m_buttons; }
+    // The on-screen buttons, element 0 first (hidden while no button is in use); brought
+    // up to date first when the model's buttons changed in this event-loop turn.
+    const std::vector<QPushButton*>& buttonWidgets();
 
     // OutputWindowHost
     void showWindow(std::string_view caption) override;
@@ -55,6 +57,7 @@ protected:
 private:
     void relayout();
     void syncButtons();
+    void syncButtonsLater();
 
     Zerin& m_zerin;
     OutputWindow& m_window;
@@ -63,6 +66,13 @@ private:
     OutputTextView* m_text = nullptr;
     SurfaceView* m_surface = nullptr;
     std::vector<QPushButton*> m_buttons;
+    // What each widget was last given, so that a sync touches only what changed.
+    struct Shown {
+        std::string caption;
+        int fontSize = 0;
+    };
+    std::vector<Shown> m_shown;
+    bool m_syncPending = false;
     bool m_closingByModel = false;
     bool m_raising = false;
 };

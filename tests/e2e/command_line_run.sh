@@ -34,6 +34,11 @@ run "$zerin" --home "$home" 'TOOLS\Backup'
 expect_out 'backing up\n\ndone'
 run "$zerin" --home "$home" 'tools\backup' a b
 expect_out 'backing up\na b\ndone'
+# A quoted name as a word of its own, before the arguments: the quotes go.
+run "$zerin" --home "$home" '"tools\backup"' a b
+expect_out 'backing up\na b\ndone'
+run "$zerin" --home "$home" ' "Tools\Backup"'
+expect_out 'backing up\n\ndone'
 # Without any display at all.
 run env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$zerin" --home "$home" '"tools\backup" a b'
 [ ! -s "$home/err" ] || fail "unexpected stderr without a display: $(cat "$home/err")"

@@ -132,6 +132,49 @@ private slots:
         QCOMPARE(z->outputWindow.txtOutput.text(), std::string("How many? 42 apples\r\n"));
     }
 
+    // Buttons added in one go are shown when the event loop next runs, each where adding
+    // them one event-loop turn apart puts it; a resize places them again from the model.
+    void manyButtonsLandWhereOneAtATimeWould() {
+        auto geometries = [this] {
+            QList<QRect> all;
+            for (QPushButton* b : frm->buttonWidgets()) all.append(b->isVisible() ? b->geometry() : QRect());
+            return all;
+        };
+        auto caption = [](int i) { return "button b" + std::to_string(i) + std::string(static_cast<std::size_t>(i % 4), 'x'); };
+        run("window Many");
+        for (int i = 0; i < 12; ++i) run(caption(i));
+        // Nothing is made per addition; one turn of the event loop brings them all.
+        QCOMPARE(frm->findChildren<QPushButton*>().size(), 1);
+        QCoreApplication::processEvents();
+        QCOMPARE(frm->findChildren<QPushButton*>().size(), 12);
+        const QList<QRect> inOneGo = geometries();
+
+        run("button.remove all");
+        for (int i = 0; i < 12; ++i) {
+            run(caption(i));
+            QCoreApplication::processEvents();
+        }
+        const QList<QRect> oneAtATime = geometries();
+        QCOMPARE(oneAtATime.size(), 12);
+        QCOMPARE(inOneGo, oneAtATime);
+        // Side by side in one row below the text box (the window is wide enough for all).
+        for (int i = 1; i < 12; ++i) {
+            QCOMPARE(oneAtATime[i].y(), oneAtATime[0].y());
+            QVERIFY(oneAtATime[i - 1].left() < oneAtATime[i].left());
+        }
+        QVERIFY(oneAtATime[0].y() > frm->textView()->geometry().bottom());
+        QCOMPARE(frm->buttonWidgets()[11]->text(), QStringLiteral("b11xxx"));
+
+        frm->resize(900, 500);
+        QCoreApplication::processEvents();
+        const auto& model = z->outputWindow.buttons();
+        for (std::size_t i = 0; i < model.size(); ++i) {
+            const WindowRect& r = model[i].rect;
+            QCOMPARE(frm->buttonWidgets()[i]->geometry(), QRect(r.x, r.y, r.width, r.height));
+        }
+        QVERIFY(frm->buttonWidgets()[11]->geometry().right() > oneAtATime[11].right());
+    }
+
     void closingWhileWaitingAnswersWindowClosed() {
         run("window Waiting");
         run("button Go");

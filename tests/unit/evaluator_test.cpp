@@ -160,8 +160,28 @@ TEST_F(Evaluator, RangeErrorsArePrintedAndStop) {
     EXPECT_EQ(eval("1 to 3 step -1"), "");
     EXPECT_EQ(eval("3 to 1 step 1"), "");
     EXPECT_EQ(eval("1 + 1 to 5"), "2 to 5");
-    // A range too long to hold is refused rather than built.
+    // A range too long to hold is refused rather than built, and the message says why.
+    z.txtDebug.clear();
+    z.run.stopRequest = false;
+    EXPECT_EQ(eval("1 to 2000000 step 1"), "");
+    EXPECT_EQ(debugText(), "- Error in FOR statement: \r\n1 2000000\r\nToo many values: a range holds at most " +
+                               std::to_string(kMaxRangeValues) + "\r\n");
+    EXPECT_TRUE(z.run.stopRequest);
+    z.txtDebug.clear();
     EXPECT_EQ(eval("1 to 1e12 step 1"), "");
+    EXPECT_NE(debugText().find("Too many values"), std::string::npos);
+    // A wrong step says nothing about the count, however long the range.
+    z.txtDebug.clear();
+    EXPECT_EQ(eval("1 to 2000000 step -1"), "");
+    EXPECT_EQ(debugText(), "- Error in FOR statement: \r\n1 2000000\r\n");
+    // The limit itself is allowed.
+    z.txtDebug.clear();
+    z.run.stopRequest = false;
+    std::string all = eval("1 to " + std::to_string(kMaxRangeValues) + " step 1");
+    EXPECT_TRUE(all.starts_with("1 2 3 "));
+    EXPECT_TRUE(all.ends_with(" " + std::to_string(kMaxRangeValues) + " "));
+    EXPECT_EQ(debugText(), "");
+    EXPECT_FALSE(z.run.stopRequest);
 }
 
 TEST_F(Evaluator, AFailingStepIsSkipped) {

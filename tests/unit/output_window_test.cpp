@@ -131,6 +131,30 @@ TEST_F(OutputWindowModel, ButtonsShareTheRowByTheirWidths) {
     EXPECT_TRUE(b[1].visible);
 }
 
+// Buttons added one after another are placed as the last addition placed them, at the
+// window's width then (the headless window's client is 640 wide) and below the text box
+// of the last layout, even when nothing lays the window out in between.
+TEST_F(OutputWindowModel, ButtonsAddedInARowArePlacedAtTheLastAdditionsWidth) {
+    run("window Ask");
+    LayoutInput in{440, 280, 300, 1000, false, false};
+    z.outputWindow.layout(in);
+    run("button OK");      // 24 pixels wide
+    run("button Cancel");  // 52 pixels wide
+    const auto& b = z.outputWindow.buttons();
+    // Row of 600 pixels: slots of 189 (189.47) and 411 (410.53).
+    EXPECT_EQ(b[0].rect.x, 20 + 94 - 12);
+    EXPECT_EQ(b[1].rect.x, 20 + 189 + 205 - 26);
+    EXPECT_EQ(b[1].rect.y, 15 + 209 + 10);
+    EXPECT_TRUE(b[0].visible && b[1].visible);
+    // A third button moves the others: slots of 112.5, 243.75 and 243.75 round (half to
+    // even) to 112, 244 and 244.
+    run("button Cancel");
+    const auto& c = z.outputWindow.buttons();
+    EXPECT_EQ(c[0].rect.x, 20 + 56 - 12);
+    EXPECT_EQ(c[1].rect.x, 20 + 112 + 122 - 26);
+    EXPECT_EQ(c[2].rect.x, 20 + 112 + 244 + 122 - 26);
+}
+
 TEST_F(OutputWindowModel, LayoutKeepsTheMinimumHeightAndIgnoresMinimised) {
     run("window T");
     OutputLayout low = z.outputWindow.layout({300, 80, 100, 1000, false, false});
