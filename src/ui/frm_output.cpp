@@ -1,7 +1,11 @@
 #include "ui/frm_output.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QGuiApplication>
+#include <QThread>
+#include <QWindow>
 #include <QPushButton>
 #include <QScreen>
 
@@ -14,6 +18,8 @@ namespace zerin::ui {
 namespace {
 constexpr int kInitialWidth = 640;
 constexpr int kInitialHeight = 480;
+// How long a first show waits for the window manager to take the window.
+constexpr int kMapWaitMs = 2000;
 
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 }  // namespace
@@ -50,6 +56,21 @@ void FrmOutput::showWindow(std::string_view caption) {
     show();
     // Offscreen test runs have no stacking order to change.
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) raise();
+    waitUntilMapped();
+}
+
+void FrmOutput::waitUntilMapped() {
+    // A script sizes the window right after opening it. Until the window manager has
+    // mapped it, a new size can be lost (the manager maps it at the size it had) and the
+    // frame's size is unknown, so the next lines would size it wrongly; the wait ends
+    // as soon as the window is on the screen.
+    QWindow* window = windowHandle();
+    QDeadlineTimer deadline(kMapWaitMs);
+    while (window && !window->isExposed() && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        if (!window->isExposed()) QThread::msleep(2);
+    }
+    QCoreApplication::processEvents();
 }
 
 void FrmOutput::closeWindow() {

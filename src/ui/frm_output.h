@@ -54,6 +54,7 @@ protected:
 
 private:
     void relayout();
+    void waitUntilMapped();
     void syncButtons();
 
     Zerin& m_zerin;
