@@ -56,15 +56,16 @@ void FrmOutput::showWindow(std::string_view caption) {
     show();
     // Offscreen test runs have no stacking order to change.
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) raise();
-    waitUntilMapped();
 }
 
 void FrmOutput::waitUntilMapped() {
     // A script sizes the window right after opening it. Until the window manager has
     // mapped it, a new size can be lost (the manager maps it at the size it had) and the
-    // frame's size is unknown, so the next lines would size it wrongly; the wait ends
-    // as soon as the window is on the screen.
+    // frame's size is unknown, so the size would be wrong; the wait ends as soon as the
+    // window is on the screen. Only the sizing commands wait: they run pending events
+    // anyway, so opening the window lets nothing else run in the middle of a script line.
     QWindow* window = windowHandle();
+    if (!isVisible() || !window || window->isExposed()) return;
     QDeadlineTimer deadline(kMapWaitMs);
     while (window && !window->isExposed() && !deadline.hasExpired()) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
@@ -147,6 +148,7 @@ WindowRect FrmOutput::client() {
 void FrmOutput::moveTo(int x, int y) { move(x, y); }
 
 void FrmOutput::resizeFrame(int width, int height) {
+    waitUntilMapped();
     QRect f = frameGeometry();
     int extraW = f.width() - this->width(), extraH = f.height() - this->height();
     resize(std::max(1, width - extraW), std::max(1, height - extraH));
