@@ -27,7 +27,7 @@ kill $wm 2>/dev/null
 exit $status
 INNER
 unset QT_QPA_PLATFORM
-timeout 60 xvfb-run -a -s "-screen 0 800x600x24" bash "$home/run.sh" "$zerin" "$home" || fail "exit $?: $(cat "$home/err")"
+timeout 60 xvfb-run -a -n 171 -s "-screen 0 800x600x24" bash "$home/run.sh" "$zerin" "$home" || fail "exit $?: $(cat "$home/err")"
 first=$(grep '^first ' "$home/out") || fail "no first size: $(cat "$home/out")"
 second=$(grep '^second ' "$home/out") || fail "no second size: $(cat "$home/out")"
 read -r _ width height clientLeft windowLeft <<<"$first"
