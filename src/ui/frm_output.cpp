@@ -56,6 +56,7 @@ void FrmOutput::showWindow(std::string_view caption) {
     show();
     // Offscreen test runs have no stacking order to change.
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) raise();
+    m_awaitingMap = true;
 }
 
 void FrmOutput::waitUntilMapped() {
@@ -64,10 +65,13 @@ void FrmOutput::waitUntilMapped() {
     // frame's size is unknown, so the size would be wrong; the wait ends as soon as the
     // window is on the screen. Only the sizing commands wait: they run pending events
     // anyway, so opening the window lets nothing else run in the middle of a script line.
+    // Once only after each opening: a window the user has minimised since is not waited for.
+    if (!m_awaitingMap) return;
+    m_awaitingMap = false;
     QWindow* window = windowHandle();
     if (!isVisible() || !window || window->isExposed()) return;
     QDeadlineTimer deadline(kMapWaitMs);
-    while (window && !window->isExposed() && !deadline.hasExpired()) {
+    while (!window->isExposed() && !deadline.hasExpired()) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         if (!window->isExposed()) QThread::msleep(2);
     }

@@ -66,6 +66,7 @@ private:
     std::vector<QPushButton*> m_buttons;
     bool m_closingByModel = false;
     bool m_raising = false;
+    bool m_awaitingMap = false;  // shown, not yet known to be on the screen
 };
 
 }  // namespace zerin::ui
