@@ -1,7 +1,11 @@
 #include "ui/frm_output.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QGuiApplication>
+#include <QThread>
+#include <QWindow>
 #include <QPushButton>
 #include <QScreen>
 
@@ -15,6 +19,8 @@ namespace zerin::ui {
 namespace {
 constexpr int kInitialWidth = 640;
 constexpr int kInitialHeight = 480;
+// How long a first show waits for the window manager to take the window.
+constexpr int kMapWaitMs = 2000;
 
 }  // namespace
 
@@ -50,6 +56,26 @@ void FrmOutput::showWindow(std::string_view caption) {
     show();
     // Offscreen test runs have no stacking order to change.
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) raise();
+    m_awaitingMap = true;
+}
+
+void FrmOutput::waitUntilMapped() {
+    // A script sizes the window right after opening it. Until the window manager has
+    // mapped it, a new size can be lost (the manager maps it at the size it had) and the
+    // frame's size is unknown, so the size would be wrong; the wait ends as soon as the
+    // window is on the screen. Only the sizing commands wait: they run pending events
+    // anyway, so opening the window lets nothing else run in the middle of a script line.
+    // Once only after each opening: a window the user has minimised since is not waited for.
+    if (!m_awaitingMap) return;
+    m_awaitingMap = false;
+    QWindow* window = windowHandle();
+    if (!isVisible() || !window || window->isExposed()) return;
+    QDeadlineTimer deadline(kMapWaitMs);
+    while (!window->isExposed() && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        if (!window->isExposed()) QThread::msleep(2);
+    }
+    QCoreApplication::processEvents();
 }
 
 void FrmOutput::closeWindow() {
@@ -153,6 +179,7 @@ WindowRect FrmOutput::client() {
 void FrmOutput::moveTo(int x, int y) { move(x, y); }
 
 void FrmOutput::resizeFrame(int width, int height) {
+    waitUntilMapped();
     QRect f = frameGeometry();
     int extraW = f.width() - this->width(), extraH = f.height() - this->height();
     resize(std::max(1, width - extraW), std::max(1, height - extraH));

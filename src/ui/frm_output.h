@@ -56,6 +56,7 @@ protected:
 
 private:
     void relayout();
+    void waitUntilMapped();
     void syncButtons();
     void syncButtonsLater();
 
@@ -75,6 +76,7 @@ private:
     bool m_syncPending = false;
     bool m_closingByModel = false;
     bool m_raising = false;
+    bool m_awaitingMap = false;  // shown, not yet known to be on the screen
 };
 
 }  // namespace zerin::ui

@@ -24,6 +24,8 @@
 #include "ui/top_bar.h"
 #include "ui/ui_style.h"
 #include "ui/window_keys.h"
+#include "ui/window_placement.h"
+#include "ui/window_placer.h"
 #include "ui/work_area.h"
 #include "platform/linux/qt_strings.h"
 
@@ -81,10 +83,12 @@ MainWindow::MainWindow(Zerin& zerin, QWidget* parent) : QMainWindow(parent), m_z
 
     applyFontSize();
     m_zerin.ui = this;
-    QSize start(1280, 800);
-    if (QScreen* screen = QGuiApplication::primaryScreen()) start = start.boundedTo(screen->availableSize());
-    resize(start);
+    m_placer = new WindowPlacer(this, windowPlacementPath(m_zerin.programFolder));
+    // The size before the placement is known; showPlaced() puts the window in its place.
+    resize(fitClientRect({}, WindowPlacer::kDefaultSize, kAssumedFrame, m_placer->availableArea(), minimumSize()).size());
 }
+
+void MainWindow::showPlaced() { m_placer->show(); }
 
 MainWindow::~MainWindow() {
     if (m_zerin.ui == this) m_zerin.ui = &m_zerin.defaultUi;
@@ -252,6 +256,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // Kept whatever the close dialogue was answered: the placement is no setting.
+    m_placer->save();
     event->accept();
 }
 

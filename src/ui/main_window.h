@@ -25,6 +25,7 @@ class SizeHandle;
 class ToolTips;
 class TopBar;
 class WindowKeys;
+class WindowPlacer;
 class WorkArea;
 
 class MainWindow : public QMainWindow, public UiHost {
@@ -44,6 +45,8 @@ public:
     // Hands start-up the window's own steps: the right bar, the font, the resize and the
     // code editor's tab width.
     void fillStartupSteps(StartupSteps& steps);
+    // Shows the window inside the screen's free area, where the user left it last time.
+    void showPlaced();
 
     // The resize order: bars, display mode, regions, in the fixed sequence of steps.
     void runResize();
@@ -98,6 +101,7 @@ private:
     QSlider* m_volume;
     WindowKeys* m_keys;
     MenuWindows* m_menus;
+    WindowPlacer* m_placer;
 
     std::int16_t m_innerWidth = 0;
     std::int16_t m_innerHeight = 0;

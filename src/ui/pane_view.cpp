@@ -77,6 +77,7 @@ PaneView::PaneView(Zerin& zerin, int pane, QWidget* parent)
     palette.setColor(QPalette::Highlight, QColor(0x30, 0x40, 0x60));
     m_lvwList->setPalette(palette);
     m_lvwList->installEventFilter(this);
+    m_lvwList->viewport()->installEventFilter(this);
     m_cmdParent->installEventFilter(this);
 
     auto* top = new QHBoxLayout;
@@ -101,6 +102,8 @@ PaneView::PaneView(Zerin& zerin, int pane, QWidget* parent)
         showControls();
         applySelection();
     });
+    // Sizes measured later make the Size column wider.
+    connect(m_model, &QAbstractItemModel::dataChanged, this, [this] { fitColumns(); });
     connect(m_lvwList->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { takeSelection(); });
 
     m_controlsObserver = zerin.panes.addControlsObserver([this](int changed) {
@@ -127,18 +130,27 @@ void PaneView::showControls() {
     m_lvwList->setHeaderHidden(!c.headersVisible);
     const int iconSize = c.largeIcons ? kLargeIcon : kSmallIcon;
     if (m_lvwList->iconSize().height() != iconSize) m_lvwList->setIconSize(QSize(iconSize, iconSize));
-    // Without autosize the Name column takes what the Size column leaves, so the sizes
-    // sit at the pane's right edge.
-    QHeaderView* header = m_lvwList->header();
-    const bool stretch = !m_zerin.settings.columnAutosize && c.columns.size() == 2;
-    for (std::size_t i = 0; i < c.columns.size(); ++i) {
-        const int column = static_cast<int>(i);
-        if (column < header->count())
-            header->setSectionResizeMode(column, stretch && column == 0 ? QHeaderView::Stretch : QHeaderView::Interactive);
-        if (!(stretch && column == 0) && m_lvwList->columnWidth(column) != c.columns[i].width)
-            m_lvwList->setColumnWidth(column, c.columns[i].width);
-    }
     m_model->refreshHeaders();
+    fitColumns();
+}
+
+void PaneView::fitColumns() {
+    // The Name column takes whatever the other columns leave, so that no column is pushed
+    // out of a narrow pane and long names get all the room there is; the other columns
+    // are as wide as their texts (at least the width the column autosize gave them).
+    const PaneControls& c = m_zerin.panes.controls(m_pane);
+    QHeaderView* header = m_lvwList->header();
+    for (int column = 0; column < header->count(); ++column) {
+        header->setSectionResizeMode(column, column == 0 ? QHeaderView::Stretch : QHeaderView::Fixed);
+        if (column == 0) continue;
+        const QAbstractItemView* view = m_lvwList;  // the public door to the tree view's own measure
+        int width = std::max(view->sizeHintForColumn(column), header->sectionSizeHint(column));
+        if (m_zerin.settings.columnAutosize && column < static_cast<int>(c.columns.size()))
+            width = std::max(width, c.columns[static_cast<std::size_t>(column)].width);
+        // Never more than half the pane: the names come first.
+        width = std::min(width, std::max(header->minimumSectionSize(), m_lvwList->viewport()->width() / 2));
+        if (header->sectionSize(column) != width) header->resizeSection(column, width);
+    }
 }
 
 void PaneView::applySelection() {
@@ -205,6 +217,7 @@ bool PaneView::eventFilter(QObject* watched, QEvent* event) {
         const int shift = shiftState(key);
         if (watched == m_lvwList ? listKey(code, shift) : parentKey(code, shift)) return true;
     }
+    if (watched == m_lvwList->viewport() && event->type() == QEvent::Resize) fitColumns();
     if (watched == m_lvwList) {
         if (event->type() == QEvent::FocusIn) focusPane(m_zerin, m_pane);
         else if (event->type() == QEvent::FocusOut) focusLeftPanes(m_zerin);

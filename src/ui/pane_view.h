@@ -52,6 +52,7 @@ protected:
 
 private:
     void showControls();
+    void fitColumns();
     void applySelection();
     void takeSelection();
 

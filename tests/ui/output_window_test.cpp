@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include "commands/output_window.h"
 #include "commands/output_window_messages.h"
@@ -250,6 +251,26 @@ private slots:
         for (auto [x, y] : {std::pair{40, 40}, {5, 5}, {0, 0}, {59, 40}})
             QCOMPARE(loaded->picture->pixel(x, y), original->image->pixel(x, y));
         QCOMPARE(*loaded->picture->pixel(40, 40), Colour{0xCC6633});
+    }
+
+    void firstShowTakesTheAskedSize() {
+        // The graphics demo's opening lines, on a window that was never shown. No Qt
+        // events run between the lines: the sizing itself must find the window mapped
+        // and its frame known, or a window manager keeps the first size it mapped.
+        QVERIFY(!frm->isVisible());
+        run("gfx.open Demo");
+        const std::string width = run("window.width 480");
+        QVERIFY(frm->windowHandle() && frm->windowHandle()->isExposed());
+        const std::string height = run("window.height 360");
+        const QRect outer = frm->frameGeometry(), inner = frm->geometry();
+        QCOMPARE(outer.size(), QSize(480, 360));
+        const QSize client(480 - (outer.width() - inner.width()), 360 - (outer.height() - inner.height()));
+        QCOMPARE(frm->size(), client);
+        QCOMPARE(height, std::to_string(client.height()));
+        QCOMPARE(run("window.width"), std::to_string(client.width()));
+        QCOMPARE(width, std::to_string(client.width()));
+        // The drawing surface fills the client area: no white strip, nothing cut off.
+        QCOMPARE(frm->surfaceView()->geometry(), QRect(QPoint(0, 0), client));
     }
 
     void windowNeverLowerThanTheMinimum() {
