@@ -213,6 +213,25 @@ std::string_view oneLine(std::string_view s) {
 
 const char* flagText(bool on) { return on ? "1" : "0"; }
 
+// A legacy mode command in the form the reader takes back: one line for a one-line
+// script, else a block that opens with "(" and closes with "END COMMAND)". The reader
+// ends every line of a block with CR LF, so a block text already ends with one.
+std::string legacyCommandLines(std::string_view groupName, const LegacyCommand& command) {
+    std::string out = "modecmd=" + std::string(oneLine(groupName)) + "::" + std::string(oneLine(command.name)) + "::";
+    const std::string& script = command.script;
+    if (script.find_first_of("\r\n") == std::string::npos && !script.starts_with('(')) {
+        out += script;
+        out += kCrLf;
+        return out;
+    }
+    out += '(';
+    out += script;
+    if (!script.ends_with(kCrLf)) out += kCrLf;
+    out += "END COMMAND)";
+    out += kCrLf;
+    return out;
+}
+
 }  // namespace
 
 std::filesystem::path settingsPath(const Zerin& zerin) { return zerin.programFolder / kSettingsFileName; }
@@ -303,6 +322,10 @@ std::string settingsText(const Zerin& zerin) {
     for (const ModeGroup& group : zerin.modeGroups.all()) {
         std::string pair = std::string(oneLine(group.name)) + "::";
         line("modegroup=", pair, oneLine(group.locationKey));
+        // Right after their own group line: the reader gives a "modecmd" line to the
+        // last group of that name read so far, which is this one even when an earlier
+        // group has the same name.
+        for (const LegacyCommand& command : group.legacy) out += legacyCommandLines(group.name, command);
     }
 
     out += kCrLf;

@@ -6,6 +6,7 @@
 #include "core/colours.h"
 #include "core/text.h"
 #include "core/zerin.h"
+#include "script/variable_commands.h"
 
 namespace zerin {
 
@@ -79,7 +80,7 @@ std::optional<Colour> headerColour(std::string_view script) {
 }
 
 std::string currentModeLocation(const Zerin& zerin) {
-    if (const std::string* name = zerin.publicVars.find("do.mode.name")) return text::lower(*name);
+    if (std::optional<std::string_view> name = publicSetting(zerin, "do.mode.name")) return text::lower(*name);
     if (const ModeGroup* g = zerin.modeGroups.group(zerin.settings.mode)) return text::lower(g->locationKey);
     return {};
 }

@@ -7,6 +7,7 @@
 #include "panes/pane_commands.h"
 #include "panes/pane_refresh.h"
 #include "panes/pane_roles.h"
+#include "script/variable_commands.h"
 
 namespace zerin {
 
@@ -44,8 +45,7 @@ void registerListDisplayCommands(Zerin& zerin) {
 
     // list.icons.update -> "" (large icons in the report view when list.icons.large is "1")
     d.registerHandler(Cmd::ListIconsUpdate, [&zerin](CommandCall&) {
-        const std::string* value = zerin.publicVars.find("list.icons.large");
-        const bool large = value && *value == "1";
+        const bool large = publicSetting(zerin, "list.icons.large") == "1";
         for (int p = 0; p <= 1; ++p) {
             zerin.panes.controls(p).largeIcons = large;
             zerin.panes.notifyControls(p);

@@ -11,6 +11,7 @@
 #include "panes/pane_location.h"
 #include "panes/pane_messages.h"
 #include "panes/pane_roles.h"
+#include "script/variable_commands.h"
 
 namespace zerin {
 
@@ -97,8 +98,7 @@ void refreshListing(Zerin& zerin, int pane, bool showIcons) {
 }  // namespace
 
 bool iconsShown(const Zerin& zerin) {
-    const std::string* value = zerin.publicVars.find("list.icons");
-    return value && *value == "1";
+    return publicSetting(zerin, "list.icons") == "1";
 }
 
 void refreshList(Zerin& zerin, int pane) {

@@ -2,6 +2,7 @@
 
 #include "core/text.h"
 #include "core/zerin.h"
+#include "script/value_escape.h"
 #include "script/variables.h"
 
 namespace zerin {
@@ -22,16 +23,27 @@ std::vector<std::string> indexNames(const Variables& vars) {
     return names;
 }
 
+// The statement that gives the variable back exactly: "public name =" followed by the
+// value as it is. `public` takes everything after the "=" unchanged, so no blank may be
+// put in between (a value of its own leading blanks keeps them, the form "= value" of
+// files written earlier therefore reads as before). The value goes in escaped: the
+// on\load script is run as code, and a "(", "[" or "&&" in a value must reach `public`
+// as data, not as a group to evaluate.
+// A line break cannot be part of one statement: what followed it would be run as a
+// line of its own, so the value is written up to its first line break.
+std::string publicLine(const std::string& name, std::string_view value) {
+    value = value.substr(0, value.find_first_of("\r\n"));
+    return "public " + escapeValue(name) + " =" + escapeValue(value);
+}
+
 // Replaces the line holding the "public name" statement, or appends a new one.
 void writePublicLine(std::string& script, const std::string& name, const std::string& value) {
-    // Values read back by `public name = value` keep the blank after "=", so a value that
-    // already starts with one is written without another; otherwise every save and load
-    // would add a blank.
-    std::string line = "public " + name + (value.starts_with(' ') ? " =" : " = ") + value;
+    std::string line = publicLine(name, value);
     // Searching behind a virtual line end finds the statement on the first line too.
     std::string haystack = "\r\n" + text::lower(script);
-    std::size_t hit = haystack.find("\r\npublic " + name + " ");
-    std::size_t hitEnd = haystack.find("\r\npublic " + name + "\r\n");
+    const std::string written = escapeValue(name);
+    std::size_t hit = haystack.find("\r\npublic " + written + " ");
+    std::size_t hitEnd = haystack.find("\r\npublic " + written + "\r\n");
     if (hit == std::string::npos || (hitEnd != std::string::npos && hitEnd < hit)) hit = hitEnd;
     if (hit == std::string::npos) {
         if (!script.empty() && !script.ends_with("\r\n")) script += "\r\n";
@@ -45,6 +57,14 @@ void writePublicLine(std::string& script, const std::string& name, const std::st
 }
 
 }  // namespace
+
+std::optional<std::string_view> publicSetting(const Zerin& zerin, std::string_view name) {
+    const std::string* value = zerin.publicVars.find(name);
+    if (!value) return std::nullopt;
+    std::string_view v = *value;
+    if (v.starts_with(' ')) v.remove_prefix(1);
+    return v;
+}
 
 bool isNothing(std::string_view value) { return text::iequals(text::trim(value), "nothing"); }
 
@@ -99,8 +119,10 @@ std::string doPublic(Zerin& zerin, std::string_view arg) {
     std::string_view afterName;
     std::string key = keyOf(text::firstWord(text::trimLeft(arg), &afterName));
     std::string_view afterLeft = text::trimLeft(afterName);
-    bool hasEquals = afterLeft == "=" || afterLeft.starts_with("= ");
-    // After "=" the value is taken unchanged, so the blank that follows it stays.
+    // "name = value" keeps the blank after "=" as part of the value; "name =value" (the
+    // form public.save writes) gives the value without one. Both take the text after
+    // the "=" unchanged.
+    bool hasEquals = afterLeft.starts_with('=');
     std::string value(hasEquals ? afterLeft.substr(1) : afterName);
     bool remove = isNothing(value);
     Variables& pub = zerin.publicVars;

@@ -276,6 +276,50 @@ TEST_F(SettingsFileTest, LegacyModeCommandsGoToTheLastGroupOfThatName) {
     EXPECT_EQ(*z.scripts.find("s"), "x");
 }
 
+TEST_F(SettingsFileTest, LegacyModeCommandsAreWrittenBackInTheirGroupsAndOrder) {
+    // The writer's own form: every group's commands right after its line.
+    const std::string head = crlf({"powerdrop=0", "mouse_autofocus=0", "text_log=0", "column_headers=0",
+                                   "column_autosize=0", "blink=0", "blink_interval=500", "foldersizes=0",
+                                   "use_desktopcolor=1", "vlc_background=0", "mode=1", "start_maximized=1",
+                                   "slide_interval=0", "font_size=14", "left_path=Drives", "right_path=Drives", "",
+                                   "[PATHS]", "pathgroup_open=0", "", "[MODES]"});
+    const std::string modes =
+        crlf({"modegroup=Media::media", "modecmd=Media::Interval::do_image_interval",
+              "modecmd=Media::Time::do_vlc_playtime", "modecmd=Media::Position::do_vlc_slider",
+              "modegroup=Twice::a", "modegroup=Twice::b", "modecmd=Twice::Block::(first line",
+              "  second line", "", "END COMMAND)", "modecmd=Twice::Empty::", "modegroup=Plain::plain"});
+    const std::string tail = crlf({"", "[SCRIPTS]"});
+    load(head + modes + tail);
+    ASSERT_TRUE(do_default_save(z));
+    EXPECT_EQ(saved(), head + modes + tail);
+
+    // Lines in the older order (all commands after all groups) come back in the same
+    // groups, in the same order, with the same texts.
+    test::FakePlatform fp2;
+    Zerin older(fp2.platform);
+    older.programFolder = dir.path();
+    dir.write("Zerin.ini", crlf({"modegroup=Files::files", "modegroup=Media::media", "modecmd=Media::Interval::do_image_interval",
+                                 "modecmd=Files::Copy::(? a", "? b", "  End Command)", "modecmd=Media::Time::do_vlc_playtime"}));
+    SettingsLoad(older);
+    ASSERT_TRUE(do_default_save(older));
+    test::FakePlatform fp3;
+    Zerin again(fp3.platform);
+    again.programFolder = dir.path();
+    SettingsLoad(again);
+    ASSERT_EQ(again.modeGroups.count(), 2u);
+    for (int g = 1; g <= 2; ++g) {
+        const ModeGroup* before = older.modeGroups.group(g);
+        const ModeGroup* after = again.modeGroups.group(g);
+        ASSERT_EQ(after->legacy.size(), before->legacy.size()) << g;
+        for (std::size_t i = 0; i < before->legacy.size(); ++i) {
+            EXPECT_EQ(after->legacy[i].name, before->legacy[i].name);
+            EXPECT_EQ(after->legacy[i].script, before->legacy[i].script);
+        }
+    }
+    EXPECT_EQ(again.modeGroups.group(1)->legacy[0].script, "? a\r\n? b\r\n");
+    EXPECT_EQ(again.modeGroups.group(2)->legacy[1].name, "Time");
+}
+
 TEST_F(SettingsFileTest, UnterminatedBlocksAreDropped) {
     load(crlf({"modegroup=G::g", "script open", "line", "end scrip"}));
     EXPECT_EQ(z.scripts.size(), 0u);
