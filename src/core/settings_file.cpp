@@ -84,8 +84,11 @@ public:
                 continue;
             }
             std::size_t eq = line.find('=');
-            if (eq == std::string_view::npos) continue;
-            applyKey(text::lower(line.substr(0, eq)), line.substr(eq + 1));
+            if (eq == std::string_view::npos) {
+                keep(line);
+                continue;
+            }
+            if (!applyKey(text::lower(line.substr(0, eq)), line.substr(eq + 1))) keep(line);
         }
     }
 
@@ -118,7 +121,13 @@ private:
         }
     }
 
-    void applyKey(const std::string& key, std::string_view value) {
+    // A line the writer would not give back. Blank lines are the writer's own layout.
+    void keep(std::string_view line) {
+        if (!text::trim(line).empty()) m_zerin.settings.keptLines.emplace_back(line);
+    }
+
+    // False for a key the writer does not write.
+    bool applyKey(const std::string& key, std::string_view value) {
         Settings& s = m_zerin.settings;
         const double number = val(value);
         std::int16_t n = 0;
@@ -150,6 +159,7 @@ private:
         else if (key == "right_path") setPanePath(1, value);
         else if (key == "vlc_loop") {
             if (fits && n == 1) s.vlcLoop = true;
+            return false;
         } else if (key == "pathgroup") {
             // An eleventh group is dropped together with the lines that follow it.
             m_droppingGroup = !m_zerin.pathGroups.addGroup(std::string(value));
@@ -164,6 +174,8 @@ private:
             if (splitPair(value, name, location)) m_zerin.modeGroups.add(std::string(name), std::string(location));
         } else if (key == "modecmd") readLegacyCommand(value);
         else if (key == "il") m_zerin.imageList.paths.emplace_back(value);
+        else return false;
+        return true;
     }
 
     void setPanePath(int pane, std::string_view value) {
@@ -301,6 +313,7 @@ std::string settingsText(const Zerin& zerin) {
     line("font_size=", std::to_string(s.fontSize));
     line("left_path=", panePath(0, s.leftPath));
     line("right_path=", panePath(1, s.rightPath));
+    for (const std::string& kept : s.keptLines) line(oneLine(kept));
 
     out += kCrLf;
     line("[PATHS]");

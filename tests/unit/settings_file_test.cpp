@@ -248,6 +248,32 @@ TEST_F(SettingsFileTest, UnexpectedLinesAreSkippedWithoutHarmingTheTables) {
     EXPECT_TRUE(z.pathGroups.group(10).paths.empty());
 }
 
+TEST_F(SettingsFileTest, LinesNoKeyStandsForAreKeptAfterTheKeyLines) {
+    load(crlf({"; my notes", "vlc_loop=1", "font_size =12", "[PATHS]", "colour_theme=dark", "path=A::/a",
+               "  end command)", "[MODES]", "modegroup=G::g", "modecmd=G::Block::(x", "not kept: inside a block",
+               "END COMMAND)", "script s", "inside a script", "end script", "trailing words"}));
+    EXPECT_TRUE(z.settings.vlcLoop);
+    EXPECT_EQ(z.settings.fontSize, 14);  // the key with a blank is still ignored
+    ASSERT_TRUE(do_default_save(z));
+    const std::string first = saved();
+    const std::string keyLinesEnd = "right_path=Drives\r\n";
+    const std::size_t at = first.find(keyLinesEnd);
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_EQ(first.substr(at + keyLinesEnd.size(), first.find("[PATHS]") - at - keyLinesEnd.size()),
+              crlf({"; my notes", "vlc_loop=1", "font_size =12", "colour_theme=dark", "  end command)",
+                    "trailing words", ""}));
+
+    // Read again, they stay where the writer put them; the file does not grow.
+    test::FakePlatform fp2;
+    Zerin again(fp2.platform);
+    again.programFolder = dir.path();
+    SettingsLoad(again);
+    EXPECT_TRUE(again.settings.vlcLoop);
+    EXPECT_EQ(again.modeGroups.group(1)->legacy.at(0).script, "x\r\nnot kept: inside a block\r\n");
+    ASSERT_TRUE(do_default_save(again));
+    EXPECT_EQ(saved(), first);
+}
+
 TEST_F(SettingsFileTest, TwentyPathsPerGroupAtMost) {
     std::string file = "pathgroup=G\r\n";
     for (int p = 1; p <= 21; ++p) file += "path=P" + std::to_string(p) + "::/p\r\n";
