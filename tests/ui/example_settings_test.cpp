@@ -129,6 +129,31 @@ private slots:
         }
     }
 
+    void everyCommandOfTheExampleRunsWithoutAnError() {
+        test::TempDir dir;
+        std::filesystem::copy_file(kExample, dir / "Zerin.ini");
+        Session s(dir.path());
+        int ran = 0;
+        for (const QString& mode : kModes) {
+            const QStringList captions = s.click(mode).captions;
+            for (int i = static_cast<int>(kModes.size()); i < captions.size(); ++i) {
+                s.z.txtDebug.clear();
+                s.click(mode);
+                s.click(captions[i]);
+                const std::string out = s.z.txtDebug.text();
+                QVERIFY2(out.find("rror") == std::string::npos, out.c_str());
+                ++ran;
+            }
+        }
+        QCOMPARE(ran, 10);
+        QVERIFY(s.fp.dialogs.shown.empty());
+        // The greeting reads its local variable.
+        s.z.txtDebug.clear();
+        s.click("Files");
+        s.click("Hello");
+        QVERIFY2(s.z.txtDebug.text().find("Hello world") != std::string::npos, s.z.txtDebug.text().c_str());
+    }
+
     void theMediaModesLabelsAndSliderSurviveASave() {
         test::TempDir dir;
         std::string example = test::readFile(kExample);
