@@ -24,13 +24,12 @@ std::vector<std::string> indexNames(const Variables& vars) {
 }
 
 // The statement that gives the variable back exactly: "public name =" followed by the
-// value as it is. `public` takes everything after the "=" unchanged, so no blank may be
-// put in between (a value of its own leading blanks keeps them, the form "= value" of
-// files written earlier therefore reads as before). The value goes in escaped: the
-// on\load script is run as code, and a "(", "[" or "&&" in a value must reach `public`
-// as data, not as a group to evaluate.
-// A line break cannot be part of one statement: what followed it would be run as a
-// line of its own, so the value is written up to its first line break.
+// value. `public` takes everything after the "=" unchanged, so no blank goes in between
+// (a value's own leading blanks stay; lines "public name = value" of files written
+// earlier read as they always did). The value goes in escaped: the on\load script is
+// run as code, and a "(", "[" or "&&" in a value must reach `public` as data, not as a
+// group to evaluate. A line break cannot be part of one statement, since what followed
+// it would run as a line of its own, so the value is written up to its first one.
 std::string publicLine(const std::string& name, std::string_view value) {
     value = value.substr(0, value.find_first_of("\r\n"));
     return "public " + escapeValue(name) + " =" + escapeValue(value);
