@@ -88,6 +88,10 @@ private slots:
         std::vector<Session::View> first;
         {
             Session s(dir.path());
+            // Asking for the command list must leave the settings as the file gave them.
+            s.z.dispatcher.call("help");
+            QVERIFY(s.z.settings.columnAutosize);
+            QCOMPARE(s.z.settings.columnHeaders, std::int16_t{1});
             for (const QString& mode : kModes) first.push_back(s.click(mode));
             // Clicked twice in another order, each mode shows the same again.
             QVERIFY(s.click("System") == first[3]);
