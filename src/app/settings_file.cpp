@@ -84,8 +84,11 @@ public:
                 continue;
             }
             std::size_t eq = line.find('=');
-            if (eq == std::string_view::npos) continue;
-            applyKey(text::lower(line.substr(0, eq)), line.substr(eq + 1));
+            if (eq == std::string_view::npos) {
+                keep(line);
+                continue;
+            }
+            if (!applyKey(text::lower(line.substr(0, eq)), line.substr(eq + 1))) keep(line);
         }
     }
 
@@ -118,7 +121,13 @@ private:
         }
     }
 
-    void applyKey(const std::string& key, std::string_view value) {
+    // A line the writer would not give back. Blank lines are the writer's own layout.
+    void keep(std::string_view line) {
+        if (!text::trim(line).empty()) m_zerin.settings.keptLines.emplace_back(line);
+    }
+
+    // False for a key the writer does not write.
+    bool applyKey(const std::string& key, std::string_view value) {
         Settings& s = m_zerin.settings;
         const double number = val(value);
         std::int16_t n = 0;
@@ -129,8 +138,9 @@ private:
                     if (fits) s.*(k->flag) = n == 1;
                     break;
                 case SettingKind::OnlyOn:
+                    // Never written from the record: the line itself is kept.
                     if (fits && n == 1) s.*(k->flag) = true;
-                    break;
+                    return false;
                 case SettingKind::Number:
                     if (fits) s.*(k->number) = n;
                     break;
@@ -142,7 +152,7 @@ private:
                 }
                 case SettingKind::PanePath: setPanePath(k->pane, value); break;
             }
-            return;
+            return true;
         }
         if (key == "pathgroup") {
             // An eleventh group is dropped together with the lines that follow it.
@@ -158,6 +168,8 @@ private:
             if (splitPair(value, name, location)) m_zerin.modeGroups.add(std::string(name), std::string(location));
         } else if (key == "modecmd") readLegacyCommand(value);
         else if (key == "il") m_zerin.imageList.paths.emplace_back(value);
+        else return false;
+        return true;
     }
 
     void setPanePath(int pane, std::string_view value) {
@@ -206,6 +218,25 @@ std::string_view oneLine(std::string_view s) {
 }
 
 const char* flagText(bool on) { return on ? "1" : "0"; }
+
+// A legacy mode command in the form the reader takes back: one line for a one-line
+// script, else a block that opens with "(" and closes with "END COMMAND)". The reader
+// ends every line of a block with CR LF, so a block text already ends with one.
+std::string legacyCommandLines(std::string_view groupName, const LegacyCommand& command) {
+    std::string out = "modecmd=" + std::string(oneLine(groupName)) + "::" + std::string(oneLine(command.name)) + "::";
+    const std::string& script = command.script;
+    if (script.find_first_of("\r\n") == std::string::npos && !script.starts_with('(')) {
+        out += script;
+        out += kCrLf;
+        return out;
+    }
+    out += '(';
+    out += script;
+    if (!script.ends_with(kCrLf)) out += kCrLf;
+    out += "END COMMAND)";
+    out += kCrLf;
+    return out;
+}
 
 }  // namespace
 
@@ -270,6 +301,7 @@ std::string settingsText(const Zerin& zerin) {
         }
         line(std::string(k.key) + "=", value);
     }
+    for (const std::string& kept : s.keptLines) line(oneLine(kept));
 
     out += kCrLf;
     line("[PATHS]");
@@ -291,6 +323,10 @@ std::string settingsText(const Zerin& zerin) {
     for (const ModeGroup& group : zerin.modeGroups.all()) {
         std::string pair = std::string(oneLine(group.name)) + "::";
         line("modegroup=", pair, oneLine(group.locationKey));
+        // Right after their own group line: the reader gives a "modecmd" line to the
+        // last group of that name read so far, which is this one even when an earlier
+        // group has the same name.
+        for (const LegacyCommand& command : group.legacy) out += legacyCommandLines(group.name, command);
     }
 
     out += kCrLf;

@@ -9,6 +9,7 @@
 #include "platform/platform.h"
 #include "script/dispatcher.h"
 #include "script/variables.h"
+#include "script/variable_commands.h"
 
 namespace zerin {
 
@@ -46,8 +47,7 @@ void registerListDisplayCommands(Zerin& zerin) {
 
     // list.icons.update -> "" (large icons in the report view when list.icons.large is "1")
     d.registerHandler(Cmd::ListIconsUpdate, [&zerin](CommandCall&) {
-        const std::string* value = zerin.publicVars.find("list.icons.large");
-        const bool large = value && *value == "1";
+        const bool large = publicSetting(zerin, "list.icons.large") == "1";
         for (int p = 0; p <= 1; ++p) {
             zerin.panes.controls(p).largeIcons = large;
             zerin.panes.notifyControls(p);

@@ -24,11 +24,6 @@ std::unique_ptr<RunningProcess> startCommandLine(Zerin& z, std::string_view comm
     return z.platform.processes.start(argv, style);
 }
 
-// help asks every listed command for its summary. The run commands and do_query_okcancel
-// have none, and taking "/??" or "/?" for their argument would pop up "Execute?", start a
-// program named "/??" or ask the user "/??".
-bool asksForHelp(std::string_view arg) { return arg == "/??" || arg == "/?"; }
-
 void logToDebugPane(Zerin& z, std::string_view text) {
     if (z.settings.textLog) z.txtDebug.insertAfterSelection(text);
 }
@@ -55,7 +50,6 @@ void registerRunCommands(Zerin& z) {
 
     // do_run "program" [arguments] -> "" ; do_run_s starts it hidden
     auto doRun = [&z](CommandCall& c) -> std::string {
-        if (asksForHelp(c.arg)) return {};
         std::string line(c.arg);
         if (z.platform.dialogs.messageBox(line, kExecuteTitle, MsgButtons::OkCancel) != MsgResult::Ok) return {};
         WindowStyle style = c.number == 46 ? WindowStyle::Hidden : WindowStyle::Normal;
@@ -72,7 +66,7 @@ void registerRunCommands(Zerin& z) {
 
     // do_runwait "program" [arguments] -> the exit code ; do_runwait_s starts it hidden
     auto doRunWait = [&z](CommandCall& c) -> std::string {
-        if (text::trim(c.arg).empty() || asksForHelp(c.arg)) return {};
+        if (text::trim(c.arg).empty()) return {};
         WindowStyle style = c.number == 48 ? WindowStyle::Hidden : WindowStyle::MinimizedNoFocus;
         std::unique_ptr<RunningProcess> process = startCommandLine(z, c.arg, style);
         if (!process) {
@@ -97,7 +91,6 @@ void registerRunCommands(Zerin& z) {
 
     // do_query_okcancel question -> "0" for Cancel, "1" otherwise
     z.dispatcher.registerHandler(Cmd::DoQueryOkcancel, [&z](CommandCall& c) -> std::string {
-        if (asksForHelp(c.arg)) return {};
         MsgResult r = z.platform.dialogs.messageBox(c.arg, kProgramName, MsgButtons::OkCancel);
         return r == MsgResult::Cancel ? "0" : "1";
     });

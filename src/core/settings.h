@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zerin {
 
@@ -28,6 +29,11 @@ struct Settings {
     std::string leftPath = "Drives";
     std::string rightPath = "Drives";
     bool vlcLoop = false;
+    // Lines of Zerin.ini that no key of the writer stands for: comments, keys Zerin does
+    // not know (or written with a blank before the "="), and vlc_loop, which is read but
+    // never written from the record. Each is ignored wherever it stands, so the writer
+    // puts them back after the key lines, as the user wrote them.
+    std::vector<std::string> keptLines;
 };
 
 // The keys of the file's first section, in the order a save writes them: each with its

@@ -1,5 +1,6 @@
 // Mode groups: up to ten (name, location key) pairs, each with up to thirty legacy
-// commands from the older "modecmd" lines. Legacy commands live only while Zerin runs.
+// commands from the older "modecmd" lines, which the settings writer puts back after
+// their group's line.
 #pragma once
 
 #include <string>

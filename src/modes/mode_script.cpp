@@ -9,6 +9,7 @@
 #include "modes/mode_groups.h"
 #include "script/script_store.h"
 #include "script/variables.h"
+#include "script/variable_commands.h"
 
 namespace zerin {
 
@@ -82,7 +83,7 @@ std::optional<Colour> headerColour(std::string_view script) {
 }
 
 std::string currentModeLocation(const Zerin& zerin) {
-    if (const std::string* name = zerin.publicVars.find("do.mode.name")) return text::lower(*name);
+    if (std::optional<std::string_view> name = publicSetting(zerin, "do.mode.name")) return text::lower(*name);
     if (const ModeGroup* g = zerin.modeGroups.group(zerin.settings.mode)) return text::lower(g->locationKey);
     return {};
 }

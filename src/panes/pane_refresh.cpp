@@ -18,6 +18,7 @@
 #include "platform/platform.h"
 #include "script/script_store.h"
 #include "script/variables.h"
+#include "script/variable_commands.h"
 
 namespace zerin {
 
@@ -104,8 +105,7 @@ void refreshListing(Zerin& zerin, int pane, bool showIcons) {
 }  // namespace
 
 bool iconsShown(const Zerin& zerin) {
-    const std::string* value = zerin.publicVars.find("list.icons");
-    return value && *value == "1";
+    return publicSetting(zerin, "list.icons") == "1";
 }
 
 void refreshList(Zerin& zerin, int pane) {

@@ -16,7 +16,10 @@ inline constexpr unsigned kPlain = 0;
 // In the table (so the name is taken) but answered by the keywords, not by a handler.
 inline constexpr unsigned kReserved = 1u << 0;
 // Does not know the help convention and acts on "/??" as on any argument (asks the user,
-// starts a program, stops the script, makes a variable): `help` names it and no more.
+// starts a program, stops the script, makes a variable, shows or hides the column
+// headers): `help` and the editors name it and no more, so that asking for help never
+// changes anything. Called directly with "/??" or "/?", it does what it does with any
+// other argument.
 inline constexpr unsigned kActsOnAnyArgument = 1u << 1;
 
 }  // namespace zerin
@@ -52,7 +55,7 @@ inline constexpr unsigned kActsOnAnyArgument = 1u << 1;
     X( 28, DoTextFilelist,      "do_text_filelist",      kPlain, 20) \
     X( 29, DoFontLarger,        "do_font_larger",        kPlain, 3) \
     X( 30, DoFontSmaller,       "do_font_smaller",       kPlain, 4) \
-    X( 31, DoColumnHeaders,     "do_column_headers",     kPlain, 2) \
+    X( 31, DoColumnHeaders,     "do_column_headers",     kActsOnAnyArgument, 2) \
     X( 32, DoColumnAutosize,    "do_column_autosize",    kPlain, 1) \
     X( 33, DoSizeformat,        "do_sizeformat",         kPlain, 14) \
     X( 34, DoVlcWallpaper,      "do_vlc_wallpaper",      kPlain, 0) \

@@ -16,10 +16,8 @@ constexpr std::string_view kCrLf = "\r\n";
 constexpr std::string_view kPublic = "public ";
 
 std::string lineFor(const PublicLine& v) {
-    // Values read back by `public name = value` keep the blank after "=", so a value that
-    // already starts with one is written without another; otherwise every save and load
-    // would add a blank.
-    return std::string(kPublic) + v.name + (v.value.starts_with(' ') ? " =" : " = ") + v.value;
+    // `public` takes everything after "=" as the value, so nothing goes in between.
+    return std::string(kPublic) + v.name + " =" + v.value;
 }
 
 std::vector<std::string_view> splitLines(std::string_view s) {

@@ -3,6 +3,7 @@
 #include "core/text.h"
 #include "core/zerin.h"
 #include "script/public_lines.h"
+#include "script/value_escape.h"
 #include "script/variables.h"
 #include "script/dispatcher.h"
 #include "script/script_store.h"
@@ -26,6 +27,14 @@ std::vector<std::string> indexNames(const Variables& vars) {
 }
 
 }  // namespace
+
+std::optional<std::string_view> publicSetting(const Zerin& zerin, std::string_view name) {
+    const std::string* value = zerin.publicVars.find(name);
+    if (!value) return std::nullopt;
+    std::string_view v = *value;
+    if (v.starts_with(' ')) v.remove_prefix(1);
+    return v;
+}
 
 bool isNothing(std::string_view value) { return text::iequals(text::trim(value), "nothing"); }
 
@@ -80,8 +89,10 @@ std::string doPublic(Zerin& zerin, std::string_view arg) {
     std::string_view afterName;
     std::string key = keyOf(text::firstWord(text::trimLeft(arg), &afterName));
     std::string_view afterLeft = text::trimLeft(afterName);
-    bool hasEquals = afterLeft == "=" || afterLeft.starts_with("= ");
-    // After "=" the value is taken unchanged, so the blank that follows it stays.
+    // "name = value" keeps the blank after "=" as part of the value; "name =value" (the
+    // form public.save writes) gives the value without one. Both take the text after
+    // the "=" unchanged.
+    bool hasEquals = afterLeft.starts_with('=');
     std::string value(hasEquals ? afterLeft.substr(1) : afterName);
     bool remove = isNothing(value);
     Variables& pub = zerin.publicVars;
@@ -114,7 +125,13 @@ void publicSave(Zerin& zerin) {
     std::vector<PublicLine> vars;
     for (std::string& name : indexNames(zerin.publicVars)) {
         const std::string* value = zerin.publicVars.find(name);
-        vars.push_back(PublicLine{std::move(name), value ? *value : std::string()});
+        // The statement gives the variable back exactly: the value goes in escaped, since
+        // the on\load script runs as code and a "(", "[" or "&&" in it must reach `public`
+        // as data. A line break cannot be part of one statement (what followed it would
+        // run as a line of its own), so the value is written up to its first one.
+        std::string_view v = value ? std::string_view(*value) : std::string_view();
+        v = v.substr(0, v.find_first_of("\r\n"));
+        vars.push_back(PublicLine{escapeValue(name), escapeValue(v)});
     }
     zerin.scripts.set(std::string(kOnLoadKey), writePublicLines(std::move(script), vars));
 }

@@ -2,6 +2,7 @@
 // and public variable stores.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -31,6 +32,12 @@ std::string doPublic(Zerin& zerin, std::string_view arg);
 // public.save: writes one "public name = value" line per public variable into the
 // on\load script of the script store.
 void publicSave(Zerin& zerin);
+
+// The value of a public variable that steers Zerin itself (do.mode, do.mode.name,
+// list.icons, list.icons.large), or nothing when the store has none. A statement
+// "public name = value" keeps the blank after "=" in the value, and settings files are
+// full of such lines, so one leading blank is not part of the setting.
+std::optional<std::string_view> publicSetting(const Zerin& zerin, std::string_view name);
 
 // True when the value means "delete the variable" ("nothing" in any case, blanks trimmed).
 bool isNothing(std::string_view value);

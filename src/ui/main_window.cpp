@@ -12,6 +12,7 @@
 #include "app/startup.h"
 #include "app/program.h"
 #include "modes/bar_builder.h"
+#include "script/variable_commands.h"
 #include "ui/bottom_bar.h"
 #include "ui/frm_menu.h"
 #include "ui/code_editor.h"
@@ -188,7 +189,8 @@ void MainWindow::resizeSteps() {
     m_workArea->setGeometry(0, 0, w, work);
     m_workArea->setVisible(work > 0);
     if (m_zerin.publicVars.indexed("do.mode"))
-        if (const std::string* mode = m_zerin.publicVars.find("do.mode")) m_workArea->applyDisplayMode(*mode);
+        if (std::optional<std::string_view> mode = publicSetting(m_zerin, "do.mode"))
+            m_workArea->applyDisplayMode(*mode);
 
     m_topBar->setGeometry(0, work, w - 1, topHeight);
     m_topBar->show();

@@ -64,7 +64,7 @@ WorkArea::WorkArea(Zerin& zerin, QWidget* parent) : QWidget(parent) {
     layoutSystem();
 }
 
-bool WorkArea::applyDisplayMode(const std::string& value) {
+bool WorkArea::applyDisplayMode(std::string_view value) {
     if (value == "dom_file") showMode(DisplayMode::File);
     else if (value == "dom_text") showMode(DisplayMode::Text);
     else if (value == "dom_image") showMode(DisplayMode::Image);

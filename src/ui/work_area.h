@@ -5,6 +5,7 @@
 
 #include <QWidget>
 #include <string>
+#include <string_view>
 
 class QGroupBox;
 class QLabel;
@@ -31,7 +32,7 @@ public:
     explicit WorkArea(Zerin& zerin, QWidget* parent = nullptr);
 
     // Runs the layout of a do.mode value; false (and nothing changes) for an unknown one.
-    bool applyDisplayMode(const std::string& value);
+    bool applyDisplayMode(std::string_view value);
     void showMode(DisplayMode mode);
     DisplayMode mode() const { return m_mode; }
 

@@ -6,6 +6,7 @@
 #include "commands/general_messages.h"
 #include "core/colours.h"
 #include "app/program.h"
+#include "app/settings_file.h"
 #include "fake_platform.h"
 #include "temp_dir.h"
 
@@ -339,6 +340,49 @@ TEST_F(GeneralCommands, SoundLoadAndPlay) {
     fp.sound.refuseReason = "not a WAV file";
     call("sound.play 1 1");
     EXPECT_EQ(debug(), std::string(gt::kSoundNotPlayed) + "not a WAV file\r\n");
+}
+
+// help alone asks every listed command for its summary: nothing it asks may change a
+// setting, a pane or what the next save writes.
+TEST_F(GeneralCommands, HelpChangesNoSettingAndNoPane) {
+    z.settings.columnHeaders = 1;
+    z.settings.columnAutosize = true;
+    z.settings.fontSize = 12;
+    z.panes.focusedPane = 0;
+    for (int p = 0; p <= 1; ++p) z.panes.controls(p).headersVisible = true;
+    int notified = 0;
+    z.panes.addControlsObserver([&notified](int) { ++notified; });
+    const std::string before = settingsText(z);
+    call("help");
+    EXPECT_EQ(settingsText(z), before);
+    EXPECT_TRUE(z.panes.controls(0).headersVisible);
+    EXPECT_TRUE(z.panes.controls(1).headersVisible);
+    EXPECT_EQ(notified, 0);
+    EXPECT_FALSE(z.run.stopRequest);
+    EXPECT_EQ(z.publicVars.indexText(), "");
+}
+
+// Called directly, a command that does not know the help convention takes "/??" and
+// "/?" for what its argument always is: a question, a command line.
+TEST_F(GeneralCommands, HelpWordsAreOrdinaryArgumentsOfTheRunCommandsAndTheQuestion) {
+    fp.dialogs.answers = {MsgResult::Cancel, MsgResult::Ok};
+    EXPECT_EQ(call("do_query_okcancel /??"), "0");
+    EXPECT_EQ(call("do_query_okcancel /?"), "1");
+    ASSERT_EQ(fp.dialogs.shown.size(), 2u);
+    EXPECT_EQ(fp.dialogs.shown[0].text, "/??");
+    EXPECT_EQ(fp.dialogs.shown[1].text, "/?");
+
+    fp.dialogs.answers = {MsgResult::Ok};
+    EXPECT_EQ(call("do_run /?"), "");
+    ASSERT_EQ(fp.dialogs.shown.size(), 3u);
+    EXPECT_EQ(fp.dialogs.shown[2].title, gt::kExecuteTitle);
+    EXPECT_EQ(fp.dialogs.shown[2].text, "/?");
+    ASSERT_EQ(fp.processes.started.size(), 1u);
+    EXPECT_EQ(fp.processes.started[0], std::vector<std::string>{"/?"});
+
+    EXPECT_EQ(call("do_runwait_s /??"), "0");
+    ASSERT_EQ(fp.processes.started.size(), 2u);
+    EXPECT_EQ(fp.processes.started[1], std::vector<std::string>{"/??"});
 }
 
 TEST_F(GeneralCommands, HelpListsTheSummariesWithoutRunningAnything) {

@@ -97,6 +97,12 @@ TEST_F(BarsFixture, TopBarShowsModesInIndexOrderThenTheCurrentModesCommands) {
     builder.ModeCommandsLoad();
     EXPECT_EQ(captions(z.bars.top), (std::vector<std::string>{"Files", "Pictures", "Show"}));
     EXPECT_FALSE(z.bars.top.elements()[4].visible);
+
+    // As a mode script sets it: "public do.mode.name = files" keeps the blank after "=".
+    Variables scratch;
+    z.dispatcher.chkCommand("public do.mode.name = files", scratch);
+    builder.ModeCommandsLoad();
+    EXPECT_EQ(captions(z.bars.top), (std::vector<std::string>{"Files", "Pictures", "Copy", "Move"}));
 }
 
 TEST_F(BarsFixture, CommandsWrapIntoRowsAtTheBarWidth) {

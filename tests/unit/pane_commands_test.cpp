@@ -96,6 +96,24 @@ TEST_F(PaneCommands, IconsAreAssignedOnceAndCachedWithTheListing) {
     EXPECT_NE(cached.find("IL:4,IS:4,2000,zeta.mp3"), std::string::npos);
 }
 
+// Settings files set the icon variables with "public list.icons = 1", which keeps the
+// blank after "=".
+TEST_F(PaneCommands, IconVariablesSetByAPublicLineWork) {
+    call("public list.icons = 1");
+    call("public list.icons.large = 1");
+    call("list.icons.update");
+    EXPECT_TRUE(z.panes.controls(0).largeIcons);
+    call("do_list_update 0");
+    EXPECT_TRUE(z.panes.controls(0).iconsShown);
+    // More than that one blank is not the value "1".
+    call("public list.icons =  1");
+    call("public list.icons.large =  1");
+    call("list.icons.update");
+    call("do_list_update 0");
+    EXPECT_FALSE(z.panes.controls(0).iconsShown);
+    EXPECT_FALSE(z.panes.controls(0).largeIcons);
+}
+
 TEST_F(PaneCommands, SizeFormatCommand) {
     EXPECT_EQ(call("do_sizeformat"), " 1");
     EXPECT_EQ(call("do_sizeformat /S"), " 2");

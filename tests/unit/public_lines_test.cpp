@@ -17,7 +17,7 @@ namespace {
 // the line is appended.
 std::string bySearch(std::string script, const std::vector<PublicLine>& vars) {
     for (const PublicLine& v : vars) {
-        std::string line = "public " + v.name + (v.value.starts_with(' ') ? " =" : " = ") + v.value;
+        std::string line = "public " + v.name + " =" + v.value;
         std::string lowered = "\r\n" + text::lower(script);
         std::size_t a = lowered.find("\r\npublic " + v.name + " ");
         std::size_t b = lowered.find("\r\npublic " + v.name + "\r\n");
@@ -40,13 +40,13 @@ TEST(PublicLines, ReplacesTheFirstDeclarationAndAppendsTheRest) {
     std::string script = "PUBLIC A 1\r\n? keep\r\npublic a = second\r\npublic bx = 3\r\npublic b";
     std::vector<PublicLine> vars{{"a", "10"}, {"b", "20"}, {"c", " 30"}};
     EXPECT_EQ(writePublicLines(script, vars),
-              "public a = 10\r\n? keep\r\npublic a = second\r\npublic bx = 3\r\npublic b\r\n"
-              "public b = 20\r\npublic c = 30\r\n");
+              "public a =10\r\n? keep\r\npublic a = second\r\npublic bx = 3\r\npublic b\r\n"
+              "public b =20\r\npublic c = 30\r\n");
     // "public b" followed by CR LF declares it; an empty script gets the lines alone.
-    EXPECT_EQ(writePublicLines("x\r\npublic b\r\n", {{"b", "2"}}), "x\r\npublic b = 2\r\n");
-    EXPECT_EQ(writePublicLines("", {{"a", "1"}, {"b", ""}}), "public a = 1\r\npublic b = \r\n");
+    EXPECT_EQ(writePublicLines("x\r\npublic b\r\n", {{"b", "2"}}), "x\r\npublic b =2\r\n");
+    EXPECT_EQ(writePublicLines("", {{"a", "1"}, {"b", ""}}), "public a =1\r\npublic b =\r\n");
     // Appending to a last line without CR LF makes that line a declaration of a later name.
-    EXPECT_EQ(writePublicLines("public z", {{"a", "1"}, {"z", "2"}}), "public z = 2\r\npublic a = 1\r\n");
+    EXPECT_EQ(writePublicLines("public z", {{"a", "1"}, {"z", "2"}}), "public z =2\r\npublic a =1\r\n");
 }
 
 TEST(PublicLines, ValuesWithLineEndsBringLinesThatLaterNamesReplace) {
@@ -54,7 +54,7 @@ TEST(PublicLines, ValuesWithLineEndsBringLinesThatLaterNamesReplace) {
     std::string script = "public a\r\npublic b first\r\n";
     EXPECT_EQ(writePublicLines(script, vars), bySearch(script, vars));
     EXPECT_EQ(writePublicLines(script, vars),
-              "public a = 1\r\npublic b = 2\r\ntail\r\npublic b first\r\npublic c = x\r\npublic d = 4\r\n");
+              "public a =1\r\npublic b =2\r\ntail\r\npublic b first\r\npublic c =x\r\npublic d =4\r\n");
 }
 
 TEST(PublicLines, NamesSeenTwiceOrHoldingLineEndsFollowTheSameRule) {

@@ -248,6 +248,32 @@ TEST_F(SettingsFileTest, UnexpectedLinesAreSkippedWithoutHarmingTheTables) {
     EXPECT_TRUE(z.pathGroups.group(10).paths.empty());
 }
 
+TEST_F(SettingsFileTest, LinesNoKeyStandsForAreKeptAfterTheKeyLines) {
+    load(crlf({"; my notes", "vlc_loop=1", "font_size =12", "[PATHS]", "colour_theme=dark", "path=A::/a",
+               "  end command)", "[MODES]", "modegroup=G::g", "modecmd=G::Block::(x", "not kept: inside a block",
+               "END COMMAND)", "script s", "inside a script", "end script", "trailing words"}));
+    EXPECT_TRUE(z.settings.vlcLoop);
+    EXPECT_EQ(z.settings.fontSize, 14);  // the key with a blank is still ignored
+    ASSERT_TRUE(do_default_save(z));
+    const std::string first = saved();
+    const std::string keyLinesEnd = "right_path=Drives\r\n";
+    const std::size_t at = first.find(keyLinesEnd);
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_EQ(first.substr(at + keyLinesEnd.size(), first.find("[PATHS]") - at - keyLinesEnd.size()),
+              crlf({"; my notes", "vlc_loop=1", "font_size =12", "colour_theme=dark", "  end command)",
+                    "trailing words", ""}));
+
+    // Read again, they stay where the writer put them; the file does not grow.
+    test::FakePlatform fp2;
+    Zerin again(fp2.platform);
+    again.programFolder = dir.path();
+    SettingsLoad(again);
+    EXPECT_TRUE(again.settings.vlcLoop);
+    EXPECT_EQ(again.modeGroups.group(1)->legacy.at(0).script, "x\r\nnot kept: inside a block\r\n");
+    ASSERT_TRUE(do_default_save(again));
+    EXPECT_EQ(saved(), first);
+}
+
 TEST_F(SettingsFileTest, TwentyPathsPerGroupAtMost) {
     std::string file = "pathgroup=G\r\n";
     for (int p = 1; p <= 21; ++p) file += "path=P" + std::to_string(p) + "::/p\r\n";
@@ -274,6 +300,50 @@ TEST_F(SettingsFileTest, LegacyModeCommandsGoToTheLastGroupOfThatName) {
     // The block of an unknown group is still read to its end, not taken for settings.
     EXPECT_EQ(z.settings.fontSize, 11);
     EXPECT_EQ(*z.scripts.find("s"), "x");
+}
+
+TEST_F(SettingsFileTest, LegacyModeCommandsAreWrittenBackInTheirGroupsAndOrder) {
+    // The writer's own form: every group's commands right after its line.
+    const std::string head = crlf({"powerdrop=0", "mouse_autofocus=0", "text_log=0", "column_headers=0",
+                                   "column_autosize=0", "blink=0", "blink_interval=500", "foldersizes=0",
+                                   "use_desktopcolor=1", "vlc_background=0", "mode=1", "start_maximized=1",
+                                   "slide_interval=0", "font_size=14", "left_path=Drives", "right_path=Drives", "",
+                                   "[PATHS]", "pathgroup_open=0", "", "[MODES]"});
+    const std::string modes =
+        crlf({"modegroup=Media::media", "modecmd=Media::Interval::do_image_interval",
+              "modecmd=Media::Time::do_vlc_playtime", "modecmd=Media::Position::do_vlc_slider",
+              "modegroup=Twice::a", "modegroup=Twice::b", "modecmd=Twice::Block::(first line",
+              "  second line", "", "END COMMAND)", "modecmd=Twice::Empty::", "modegroup=Plain::plain"});
+    const std::string tail = crlf({"", "[SCRIPTS]"});
+    load(head + modes + tail);
+    ASSERT_TRUE(do_default_save(z));
+    EXPECT_EQ(saved(), head + modes + tail);
+
+    // Lines in the older order (all commands after all groups) come back in the same
+    // groups, in the same order, with the same texts.
+    test::FakePlatform fp2;
+    Zerin older(fp2.platform);
+    older.programFolder = dir.path();
+    dir.write("Zerin.ini", crlf({"modegroup=Files::files", "modegroup=Media::media", "modecmd=Media::Interval::do_image_interval",
+                                 "modecmd=Files::Copy::(? a", "? b", "  End Command)", "modecmd=Media::Time::do_vlc_playtime"}));
+    SettingsLoad(older);
+    ASSERT_TRUE(do_default_save(older));
+    test::FakePlatform fp3;
+    Zerin again(fp3.platform);
+    again.programFolder = dir.path();
+    SettingsLoad(again);
+    ASSERT_EQ(again.modeGroups.count(), 2u);
+    for (int g = 1; g <= 2; ++g) {
+        const ModeGroup* before = older.modeGroups.group(g);
+        const ModeGroup* after = again.modeGroups.group(g);
+        ASSERT_EQ(after->legacy.size(), before->legacy.size()) << g;
+        for (std::size_t i = 0; i < before->legacy.size(); ++i) {
+            EXPECT_EQ(after->legacy[i].name, before->legacy[i].name);
+            EXPECT_EQ(after->legacy[i].script, before->legacy[i].script);
+        }
+    }
+    EXPECT_EQ(again.modeGroups.group(1)->legacy[0].script, "? a\r\n? b\r\n");
+    EXPECT_EQ(again.modeGroups.group(2)->legacy[1].name, "Time");
 }
 
 TEST_F(SettingsFileTest, UnterminatedBlocksAreDropped) {

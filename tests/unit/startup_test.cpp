@@ -199,7 +199,7 @@ TEST_F(StartupTest, CloseDialogueCancelKeepsNoSavesNothingYesSavesBoth) {
     const std::string saved = dir.read("Zerin.ini");
     EXPECT_NE(saved.find("font_size=17\r\n"), std::string::npos);
     EXPECT_NE(saved.find("script on\\load\r\n"), std::string::npos) << saved;
-    EXPECT_NE(saved.find("public greeting = hej\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("public greeting =hej\r\n"), std::string::npos) << saved;
 }
 
 }  // namespace
