@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <memory>
 
-#include "core/shutdown.h"
-#include "core/startup.h"
-#include "core/zerin.h"
+#include "app/shutdown.h"
+#include "app/startup.h"
+#include "app/program.h"
 #include "fake_platform.h"
 #include "modes/mode_groups.h"
 #include "panes/pane_refresh.h"

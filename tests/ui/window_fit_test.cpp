@@ -12,7 +12,7 @@
 #include <fstream>
 #include <memory>
 
-#include "core/zerin.h"
+#include "app/program.h"
 #include "fake_platform.h"
 #include "qt_text_metrics.h"
 #include "temp_folder.h"

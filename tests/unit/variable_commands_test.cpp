@@ -2,7 +2,7 @@
 
 #include "app/program.h"
 #include "fake_platform.h"
-#include "core/settings_file.h"
+#include "app/settings_file.h"
 #include "script/variable_commands.h"
 #include "script/variables.h"
 
