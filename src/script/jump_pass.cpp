@@ -19,6 +19,14 @@ constexpr long long kMaxTarget = 9999999;  // seven digits
 
 bool holdsDo(std::string_view s) { return text::lower(s).find("do ") != std::string::npos; }
 
+// What a DO label is looked for in: the line in lower case, with its line break, since a
+// label ending in CR may run into it. Made once per line, as every loop searches them all.
+std::string doLineKeyText(std::string_view lineText, bool crlf) {
+    std::string s = text::lower(lineText);
+    if (crlf) s += kCrLf;
+    return s;
+}
+
 std::string jumpCode(long long target) {
     target = std::clamp<long long>(target, 0, kMaxTarget);
     char buf[16];
@@ -87,7 +95,10 @@ void JumpPass::buildIndexes() {
         }
     }
     for (std::size_t i = 0; i < n; ++i)
-        if (holdsDo(m_in[i].text)) m_inDoLines.push_back(i);
+        if (holdsDo(m_in[i].text)) {
+            m_inDoLines.push_back(i);
+            m_inDoLower.push_back(doLineKeyText(m_in[i].text, m_in[i].crlf));
+        }
 }
 
 bool JumpPass::compileLine(std::size_t i) {
@@ -222,13 +233,9 @@ bool JumpPass::matchingEndif(std::size_t i, std::string_view noEndif, std::strin
 // now, the rest as the first pass left it), in any case; the target is the line after.
 bool JumpPass::findDoLine(std::string_view label, std::size_t current, Target& target) const {
     std::string key = "do " + std::string(label);
-    auto matches = [&](std::string_view lineText, bool crlf) {
-        std::string s = text::lower(lineText);
-        if (crlf) s += kCrLf;  // a label ending in CR may run into the line break
-        return s.find(key) != std::string::npos;
-    };
-    for (std::size_t o : m_outDoLines) {
-        if (matches(m_out[o].text, m_out[o].crlf)) {
+    for (std::size_t k = 0; k < m_outDoLines.size(); ++k) {
+        const std::size_t o = m_outDoLines[k];
+        if (m_outDoLower[k].find(key) != std::string::npos) {
             if (m_out[o].crlf) target = {Target::Kind::OutputLine, o + 1, 0};
             else target = {Target::Kind::Absolute, 2, 0};
             return true;
@@ -237,7 +244,7 @@ bool JumpPass::findDoLine(std::string_view label, std::size_t current, Target& t
     auto it = std::lower_bound(m_inDoLines.begin(), m_inDoLines.end(), current);
     for (; it != m_inDoLines.end(); ++it) {
         const InLine& l = m_in[*it];
-        if (matches(l.text, l.crlf)) {
+        if (m_inDoLower[static_cast<std::size_t>(it - m_inDoLines.begin())].find(key) != std::string::npos) {
             if (l.crlf) target = {Target::Kind::InputLine, *it + 1, 0};
             else target = {Target::Kind::Absolute, 2, 0};
             return true;
@@ -248,7 +255,10 @@ bool JumpPass::findDoLine(std::string_view label, std::size_t current, Target& t
 
 void JumpPass::emit(std::size_t input, OutLine line) {
     m_outOfInput[input] = m_out.size();
-    if (holdsDo(line.text)) m_outDoLines.push_back(m_out.size());
+    if (holdsDo(line.text)) {
+        m_outDoLines.push_back(m_out.size());
+        m_outDoLower.push_back(doLineKeyText(line.text, line.crlf));
+    }
     m_out.push_back(std::move(line));
 }
 

@@ -63,6 +63,7 @@ private:
     // for an "if " line the "endif" that closes it, counting nested blocks.
     std::vector<std::size_t> m_nextEndif, m_nextElse, m_nextElseif, m_nextIf, m_closingEndif;
     std::vector<std::size_t> m_inDoLines, m_outDoLines;  // lines holding "do " in any case
+    std::vector<std::string> m_inDoLower, m_outDoLower;  // their texts as a label is sought in them
 };
 
 }  // namespace zerin

@@ -107,21 +107,41 @@ void ScriptRun::loop() {
                 m_previous = &m_previousLine;
             }
             m_lines.clear();
+            m_seenOnce.clear();
             m_run.labelCache.clear();
             m_charStarts.clear();
             m_charStartsKnown = false;
         }
         auto known = m_lines.find(start);
-        if (known == m_lines.end()) {
+        // A line met for the first time is read for this one run and forgotten: most lines
+        // of a long script run once, and keeping what was read of each costs more memory
+        // than reading it again. A line met again is kept.
+        std::optional<ReadLine> once;
+        const ReadLine* read = nullptr;
+        if (known != m_lines.end()) {
+            read = &known->second;
+        } else {
             std::size_t lineEnd = t.find(kCrLf, start);
             if (lineEnd == std::string::npos) lineEnd = t.size();
-            ReadLine read;
-            if (lineEnd == start) read.blank = true;
-            else read = readLine(start, lineEnd);
-            known = m_lines.emplace(start, std::move(read)).first;
+            ReadLine fresh;
+            if (lineEnd == start) fresh.blank = true;
+            else fresh = readLine(start, lineEnd);
+            if (m_seenOnce.insert(start).second) read = &once.emplace(std::move(fresh));
+            else read = &m_lines.emplace(start, std::move(fresh)).first->second;
         }
         // Stays valid while the line runs: a change of the text is only acted on above.
-        const ReadLine& line = known->second;
+        const ReadLine& line = *read;
+        // The line run last outlives a line that is not kept.
+        struct KeepPrevious {
+            ScriptRun& run;
+            const std::optional<ReadLine>& once;
+            ~KeepPrevious() {
+                if (once && run.m_previous == &once->text) {
+                    run.m_previousLine = once->text;
+                    run.m_previous = &run.m_previousLine;
+                }
+            }
+        } keepPrevious{*this, once};
         if (line.blank) {
             m_run.position += 2;
             continue;

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "script/evaluator.h"
@@ -76,6 +77,7 @@ private:
     const std::string* m_previous = nullptr;
     std::string m_previousLine;
     std::unordered_map<std::size_t, ReadLine> m_lines;
+    std::unordered_set<std::size_t> m_seenOnce;  // lines run once, not kept in m_lines
     std::uint64_t m_revision = 0;  // the buffer's revision m_lines was read from
     std::vector<std::size_t> m_charStarts;  // byte offset of each character, when not ASCII
     bool m_charStartsKnown = false;

@@ -2,6 +2,8 @@
 
 #include <alsa/asoundlib.h>
 
+#include "platform/linux/alsa_library.h"
+
 namespace zerin::linux_platform {
 
 namespace {
@@ -10,9 +12,6 @@ constexpr unsigned kLatencyUs = 200000;
 // Frames written per call: short enough that a stop request is seen within ~20 ms.
 constexpr unsigned kChunkDivisor = 50;
 
-// ALSA writes its own complaints (no card, no configuration) to stderr; Zerin reports
-// through the debug pane instead.
-void silentAlsaErrors(const char*, int, const char*, int, const char*, ...) {}
 
 void play(snd_pcm_t* pcm, std::vector<std::uint8_t> samples, int bytesPerFrame, std::uint32_t rate,
           std::shared_ptr<std::atomic<bool>> cancel) {
@@ -21,21 +20,21 @@ void play(snd_pcm_t* pcm, std::vector<std::uint8_t> samples, int bytesPerFrame, 
     snd_pcm_uframes_t done = 0;
     while (done < total && !*cancel) {
         snd_pcm_uframes_t n = std::min(chunk, total - done);
-        snd_pcm_sframes_t written = snd_pcm_writei(pcm, samples.data() + done * static_cast<std::size_t>(bytesPerFrame), n);
-        if (written < 0) written = snd_pcm_recover(pcm, static_cast<int>(written), 1);
+        snd_pcm_sframes_t written = alsa().snd_pcm_writei(pcm, samples.data() + done * static_cast<std::size_t>(bytesPerFrame), n);
+        if (written < 0) written = alsa().snd_pcm_recover(pcm, static_cast<int>(written), 1);
         if (written < 0) break;
         done += static_cast<snd_pcm_uframes_t>(written);
     }
     if (*cancel)
-        snd_pcm_drop(pcm);
+        alsa().snd_pcm_drop(pcm);
     else
-        snd_pcm_drain(pcm);
-    snd_pcm_close(pcm);
+        alsa().snd_pcm_drain(pcm);
+    alsa().snd_pcm_close(pcm);
 }
 
 }  // namespace
 
-AlsaSound::AlsaSound() { snd_lib_error_set_handler(silentAlsaErrors); }
+AlsaSound::AlsaSound() = default;
 
 AlsaSound::~AlsaSound() { stop(); }
 
@@ -55,18 +54,18 @@ bool AlsaSound::playAsync(PcmSound sound, std::string& reason) {
 
     snd_pcm_t* pcm = nullptr;
     // Opened without blocking so that a busy device fails at once instead of hanging.
-    int err = snd_pcm_open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK);
+    int err = alsa().snd_pcm_open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK);
     if (err < 0) {
-        reason = std::string("no sound device: ") + snd_strerror(err);
+        reason = std::string("no sound device: ") + alsa().snd_strerror(err);
         return false;
     }
-    snd_pcm_nonblock(pcm, 0);
+    alsa().snd_pcm_nonblock(pcm, 0);
     snd_pcm_format_t sampleFormat = sound.bitsPerSample == 8 ? SND_PCM_FORMAT_U8 : SND_PCM_FORMAT_S16_LE;
-    err = snd_pcm_set_params(pcm, sampleFormat, SND_PCM_ACCESS_RW_INTERLEAVED,
+    err = alsa().snd_pcm_set_params(pcm, sampleFormat, SND_PCM_ACCESS_RW_INTERLEAVED,
                              static_cast<unsigned>(sound.channels), sound.sampleRate, 1, kLatencyUs);
     if (err < 0) {
-        snd_pcm_close(pcm);
-        reason = std::string("the sound device cannot play this format: ") + snd_strerror(err);
+        alsa().snd_pcm_close(pcm);
+        reason = std::string("the sound device cannot play this format: ") + alsa().snd_strerror(err);
         return false;
     }
     m_cancel = std::make_shared<std::atomic<bool>>(false);

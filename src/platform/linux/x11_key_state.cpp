@@ -2,6 +2,7 @@
 
 #include <X11/Xlib.h>
 #include <X11/keysym.h>
+#include "platform/linux/x11_library.h"
 
 namespace zerin::linux_platform {
 
@@ -61,16 +62,16 @@ std::vector<unsigned long> keysymsForVirtualKey(int vk) {
 }
 
 bool x11DisplayReachable() {
-    Display* display = XOpenDisplay(nullptr);
+    Display* display = x11().XOpenDisplay(nullptr);
     if (!display) return false;
-    XCloseDisplay(display);
+    x11().XCloseDisplay(display);
     return true;
 }
 
 X11KeyState::X11KeyState() = default;
 
 X11KeyState::~X11KeyState() {
-    if (m_display) XCloseDisplay(dpy(m_display));
+    if (m_display) x11().XCloseDisplay(dpy(m_display));
 }
 
 // The connection is made at the first question, not at start-up: most command-line runs
@@ -78,7 +79,7 @@ X11KeyState::~X11KeyState() {
 bool X11KeyState::connect() {
     if (!m_tried) {
         m_tried = true;
-        m_display = XOpenDisplay(nullptr);
+        m_display = x11().XOpenDisplay(nullptr);
     }
     return m_display != nullptr;
 }
@@ -91,9 +92,9 @@ bool X11KeyState::asyncKeyState(int vk) {
     std::vector<unsigned long> syms = keysymsForVirtualKey(vk);
     if (syms.empty()) return false;
     char keys[32];
-    XQueryKeymap(dpy(m_display), keys);
+    x11().XQueryKeymap(dpy(m_display), keys);
     for (unsigned long sym : syms) {
-        KeyCode code = XKeysymToKeycode(dpy(m_display), sym);
+        KeyCode code = x11().XKeysymToKeycode(dpy(m_display), sym);
         if (code != 0 && (keys[code / 8] & (1 << (code % 8)))) return true;
     }
     return false;
@@ -104,15 +105,15 @@ Point X11KeyState::cursorPos() {
     Window root = DefaultRootWindow(dpy(m_display)), rootReturn, child;
     int rootX = 0, rootY = 0, winX = 0, winY = 0;
     unsigned int mask = 0;
-    if (!XQueryPointer(dpy(m_display), root, &rootReturn, &child, &rootX, &rootY, &winX, &winY, &mask)) return {};
+    if (!x11().XQueryPointer(dpy(m_display), root, &rootReturn, &child, &rootX, &rootY, &winX, &winY, &mask)) return {};
     return {rootX, rootY};
 }
 
 void X11KeyState::setCursorPos(Point p) {
     if (!connect()) return;
     Window root = DefaultRootWindow(dpy(m_display));
-    XWarpPointer(dpy(m_display), None, root, 0, 0, 0, 0, p.x, p.y);
-    XFlush(dpy(m_display));
+    x11().XWarpPointer(dpy(m_display), None, root, 0, 0, 0, 0, p.x, p.y);
+    x11().XFlush(dpy(m_display));
 }
 
 int X11KeyState::mouseButtons() {
@@ -120,7 +121,7 @@ int X11KeyState::mouseButtons() {
     Window root = DefaultRootWindow(dpy(m_display)), rootReturn, child;
     int rootX = 0, rootY = 0, winX = 0, winY = 0;
     unsigned int mask = 0;
-    if (!XQueryPointer(dpy(m_display), root, &rootReturn, &child, &rootX, &rootY, &winX, &winY, &mask)) return 0;
+    if (!x11().XQueryPointer(dpy(m_display), root, &rootReturn, &child, &rootX, &rootY, &winX, &winY, &mask)) return 0;
     int buttons = 0;
     if (mask & Button1Mask) buttons |= 1;
     if (mask & Button3Mask) buttons |= 2;

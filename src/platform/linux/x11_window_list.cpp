@@ -8,6 +8,9 @@
 #include <cstdlib>
 
 #include "core/text.h"
+#include "platform/linux/x11_library.h"
+
+using zerin::linux_platform::x11;
 
 namespace zerin::platform {
 
@@ -19,10 +22,10 @@ int ignoreXError(Display*, XErrorEvent*) { return 0; }
 
 class ErrorTrap {
 public:
-    explicit ErrorTrap(Display* d) : m_display(d), m_old(XSetErrorHandler(ignoreXError)) {}
+    explicit ErrorTrap(Display* d) : m_display(d), m_old(x11().XSetErrorHandler(ignoreXError)) {}
     ~ErrorTrap() {
-        XSync(m_display, False);
-        XSetErrorHandler(m_old);
+        x11().XSync(m_display, False);
+        x11().XSetErrorHandler(m_old);
     }
 
 private:
@@ -32,33 +35,33 @@ private:
 
 std::vector<unsigned long> windowProperty(Display* d, Window w, const char* name) {
     std::vector<unsigned long> out;
-    Atom property = XInternAtom(d, name, True);
+    Atom property = x11().XInternAtom(d, name, True);
     if (property == None) return out;
     Atom type = None;
     int format = 0;
     unsigned long count = 0, after = 0;
     unsigned char* data = nullptr;
-    if (XGetWindowProperty(d, w, property, 0, 65536, False, AnyPropertyType, &type, &format, &count, &after,
+    if (x11().XGetWindowProperty(d, w, property, 0, 65536, False, AnyPropertyType, &type, &format, &count, &after,
                            &data) == Success &&
         data && format == 32) {
         auto* values = reinterpret_cast<unsigned long*>(data);
         out.assign(values, values + count);
     }
-    if (data) XFree(data);
+    if (data) x11().XFree(data);
     return out;
 }
 
 }  // namespace
 
 X11WindowList::~X11WindowList() {
-    if (m_display) XCloseDisplay(m_display);
+    if (m_display) x11().XCloseDisplay(m_display);
 }
 
 _XDisplay* X11WindowList::display() {
     if (!m_tried) {
         m_tried = true;
         const char* name = std::getenv("DISPLAY");
-        if (name && *name) m_display = XOpenDisplay(nullptr);
+        if (name && *name) m_display = x11().XOpenDisplay(nullptr);
     }
     return m_display;
 }
@@ -74,13 +77,13 @@ std::vector<unsigned long> X11WindowList::topLevelWindows() {
     Window rootOut = 0, parent = 0;
     Window* children = nullptr;
     unsigned int count = 0;
-    if (XQueryTree(d, root, &rootOut, &parent, &children, &count) && children) {
+    if (x11().XQueryTree(d, root, &rootOut, &parent, &children, &count) && children) {
         for (unsigned int i = 0; i < count; ++i) {
             XWindowAttributes a;
-            if (XGetWindowAttributes(d, children[i], &a) && a.map_state == IsViewable && !a.override_redirect)
+            if (x11().XGetWindowAttributes(d, children[i], &a) && a.map_state == IsViewable && !a.override_redirect)
                 windows.push_back(children[i]);
         }
-        XFree(children);
+        x11().XFree(children);
     }
     return windows;
 }
@@ -89,22 +92,22 @@ std::string X11WindowList::title(unsigned long window) {
     Display* d = display();
     std::string result;
     ErrorTrap trap(d);
-    Atom netName = XInternAtom(d, "_NET_WM_NAME", False);
-    Atom utf8 = XInternAtom(d, "UTF8_STRING", False);
+    Atom netName = x11().XInternAtom(d, "_NET_WM_NAME", False);
+    Atom utf8 = x11().XInternAtom(d, "UTF8_STRING", False);
     Atom type = None;
     int format = 0;
     unsigned long count = 0, after = 0;
     unsigned char* data = nullptr;
-    if (XGetWindowProperty(d, window, netName, 0, 4096, False, utf8, &type, &format, &count, &after, &data) ==
+    if (x11().XGetWindowProperty(d, window, netName, 0, 4096, False, utf8, &type, &format, &count, &after, &data) ==
             Success &&
         data && format == 8)
         result.assign(reinterpret_cast<char*>(data), count);
-    if (data) XFree(data);
+    if (data) x11().XFree(data);
     if (result.empty()) {
         char* name = nullptr;
-        if (XFetchName(d, window, &name) && name) {
+        if (x11().XFetchName(d, window, &name) && name) {
             result = name;
-            XFree(name);
+            x11().XFree(name);
         }
     }
     return result;
@@ -128,9 +131,9 @@ bool X11WindowList::move(WindowHandle window, int x, int y, int width, int heigh
     Display* d = display();
     if (!d || !known(window)) return false;
     ErrorTrap trap(d);
-    XMoveResizeWindow(d, static_cast<Window>(window), x, y, static_cast<unsigned>(std::max(1, width)),
+    x11().XMoveResizeWindow(d, static_cast<Window>(window), x, y, static_cast<unsigned>(std::max(1, width)),
                       static_cast<unsigned>(std::max(1, height)));
-    XFlush(d);
+    x11().XFlush(d);
     return true;
 }
 
@@ -141,16 +144,16 @@ bool X11WindowList::setFocus(WindowHandle window) {
     Window w = static_cast<Window>(window);
     // Mapping restores a minimised window; the activation request asks the window
     // manager to raise and focus it.
-    XMapRaised(d, w);
+    x11().XMapRaised(d, w);
     XEvent e{};
     e.xclient.type = ClientMessage;
     e.xclient.window = w;
-    e.xclient.message_type = XInternAtom(d, "_NET_ACTIVE_WINDOW", False);
+    e.xclient.message_type = x11().XInternAtom(d, "_NET_ACTIVE_WINDOW", False);
     e.xclient.format = 32;
     e.xclient.data.l[0] = 2;  // from a pager-like tool: honoured without focus-stealing checks
     e.xclient.data.l[1] = CurrentTime;
-    XSendEvent(d, DefaultRootWindow(d), False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
-    XFlush(d);
+    x11().XSendEvent(d, DefaultRootWindow(d), False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
+    x11().XFlush(d);
     return true;
 }
 
