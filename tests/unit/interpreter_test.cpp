@@ -122,6 +122,20 @@ TEST_F(InterpreterTest, PauseKeyStopsALoopThatNeverPumps) {
     EXPECT_FALSE(z.run.stopRequest);
 }
 
+// Lines met for the first time are read for that one run and not kept, and a loop's
+// lines are kept from their second turn: both give the same results, and a stop names
+// the line run last even when that line was not kept.
+TEST_F(InterpreterTest, LinesRunOnceAndLinesRunAgainAgree) {
+    EXPECT_EQ(run("s = 0\nfor i = (1 to 3 step 1)\nif (i > 1)\ns += i\nelse\ns += 10\nendif\nnext i\napp.return [s]"), "15");
+    z.dispatcher.registerHandler(Cmd::DoEvents, [this](CommandCall&) {
+        z.run.stopRequest = true;
+        return std::string();
+    });
+    z.txtDebug.clear();
+    run("x = 1\ndo_events\n? never");
+    EXPECT_EQ(debug(), "Stopped. Last line was:\ndo_events\n");
+}
+
 TEST_F(InterpreterTest, ANestedRunKeepsItsOwnVariablesAndPosition) {
     bool started = false;
     fp.pump.onPump = [&] {
