@@ -4,12 +4,12 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "fake_platform.h"
+#include "memory_file_system.h"
 #include "media/exif_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static zerin::test::FakePlatform fp;
-    zerin::ExifReader reader(fp.dialogs);
+    static zerin::test::MemoryFileSystem fs;
+    zerin::ExifReader reader(fs);
     bool ok = reader.parse({data, size});
     if (!ok && !reader.tags().empty()) std::abort();
     for (const zerin::ExifTag& tag : reader.tags()) {

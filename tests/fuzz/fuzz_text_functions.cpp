@@ -19,7 +19,7 @@ using namespace zerin;
 
 namespace {
 
-constexpr std::array<std::string_view, 21> kCommands = {
+constexpr std::array<std::string_view, 21> kTextCommands = {
     "len", "left", "right", "mid", "instr", "lcase", "replace", "do_trimquotes",
     "do_value_encode", "do_value_decode", "key.state", "rnd", "int", "abs", "sqr",
     "acos", "atn", "cos", "sin", "asin", "help"};
@@ -33,7 +33,7 @@ bool slices(std::string_view name) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
-    std::string_view name = kCommands[data[0] % kCommands.size()];
+    std::string_view name = kTextCommands[data[0] % kTextCommands.size()];
     std::string arg(reinterpret_cast<const char*>(data + 1), size - 1);
     test::FakePlatform fp;
     Zerin z(fp.platform);
