@@ -11,6 +11,7 @@
 
 #include "core/colours.h"
 #include "panes/archive_listing.h"
+#include "panes/cache_search.h"
 #include "panes/drive_table.h"
 #include "panes/list_model.h"
 #include "panes/listing.h"
@@ -78,6 +79,11 @@ public:
     int highestOnScreen = 1;
 
     ListingCache cache;
+    // The lower-cased copy of the cache that path-box searches read.
+    CacheSearchIndex searchIndex;
+    // Counts the searches started in each pane, so that a search sees when a newer one
+    // (or a move) took its pane while it pumped the events.
+    std::array<int, kPaneSlots> searchRuns{};
     // Whether Zerin_Cache.ini has been read into the cache in this run (it is, at start-up
     // of the window; a command-line run reads it only when it is about to save it).
     bool databaseRead = false;
