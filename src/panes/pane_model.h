@@ -16,6 +16,7 @@
 #include "panes/list_model.h"
 #include "panes/listing.h"
 #include "panes/listing_cache.h"
+#include "panes/selection_size.h"
 #include "panes/size_format.h"
 
 namespace zerin {
@@ -77,6 +78,14 @@ public:
     int focusedPane = -1;
     // The highest pane number with controls on screen.
     int highestOnScreen = 1;
+
+    // The size of each pane's selection (its Size header shows it) and the distinct
+    // lower-cased suffixes of the selected entries, " jpg txt ", which the right command
+    // bar is chosen by.
+    std::array<std::int64_t, kPaneSlots> selectionTotal{};
+    std::array<std::string, kPaneSlots> selectedSuffixes{};
+    // The right-button drag that paints a selection.
+    RightDrag rightDrag;
 
     ListingCache cache;
     // The lower-cased copy of the cache that path-box searches read.
