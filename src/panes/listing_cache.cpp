@@ -14,7 +14,10 @@ bool ListingCache::add(std::string key, std::string text) {
     // One lookup: the entry goes in first and comes out again when the key was taken.
     m_entries.emplace_back(std::move(key), std::move(text));
     auto last = std::prev(m_entries.end());
-    if (m_index.emplace(std::string_view(last->first), last).second) return true;
+    if (m_index.emplace(std::string_view(last->first), last).second) {
+        ++m_version;
+        return true;
+    }
     m_entries.pop_back();
     return false;
 }
@@ -23,6 +26,7 @@ bool ListingCache::put(std::string key, std::string text) {
     auto it = m_index.find(key);
     if (it != m_index.end()) {
         it->second->second = std::move(text);
+        ++m_version;
         return true;
     }
     return add(std::move(key), std::move(text));
@@ -34,12 +38,14 @@ bool ListingCache::remove(std::string_view key) {
     auto entry = it->second;
     m_index.erase(it);  // before the node that holds the key's text goes
     m_entries.erase(entry);
+    ++m_version;
     return true;
 }
 
 void ListingCache::clear() {
     m_index.clear();
     m_entries.clear();
+    ++m_version;
 }
 
 std::size_t ListingCache::textBytes() const {

@@ -3,6 +3,7 @@
 // folders that differ only in letter case are different folders.
 #pragma once
 
+#include <cstdint>
 #include <list>
 #include <string>
 #include <string_view>
@@ -27,12 +28,16 @@ public:
     void clear();
 
     std::size_t size() const { return m_entries.size(); }
+    // Changes with every add, put, remove and clear: a copy made from the cache (the
+    // search's lower-cased text) is current while the number is the same.
+    std::uint64_t version() const { return m_version; }
     const std::list<Entry>& entries() const { return m_entries; }
     // Bytes held by keys and texts (for the memory check of large caches).
     std::size_t textBytes() const;
 
 private:
     std::list<Entry> m_entries;
+    std::uint64_t m_version = 0;
     // Keys are views of the keys in m_entries: list nodes never move, so each key is
     // stored once.
     std::unordered_map<std::string_view, std::list<Entry>::iterator> m_index;

@@ -11,6 +11,7 @@
 #include "panes/pane_model.h"
 #include "platform/file_system.h"
 #include "platform/platform.h"
+#include "platform/shell.h"
 
 namespace zerin {
 
@@ -42,6 +43,8 @@ bool selectTag(PaneModel& panes, int pane, std::string_view tag) {
 }
 
 namespace {
+
+constexpr int kShellShowMode = 10;
 
 void tell(Zerin& zerin, const std::string& text) { zerin.platform.dialogs.messageBox(text, "", MsgButtons::Ok); }
 
@@ -110,9 +113,13 @@ bool openItem(Zerin& zerin, int pane, int row) {
     switch (openKind(tag)) {
         case OpenKind::Folder: return go(zerin, pane, {tag, ""});
         case OpenKind::Archive: return openArchive(zerin, pane, tag);
-        case OpenKind::File:
-            // A text file opens in the text editor, which the work area then shows.
-            return text::lower(tag).ends_with(".txt") && zerin.openInTextEditor && zerin.openInTextEditor(tag);
+        case OpenKind::File: {
+            // A text file opens in the text editor, which the work area then shows; any
+            // other file goes to the desktop, which does not tell the user when it fails.
+            if (text::lower(tag).ends_with(".txt")) return zerin.openInTextEditor && zerin.openInTextEditor(tag);
+            ShellError raised;
+            return shellEx(zerin.platform.shell, tag, kShellShowMode, "", "", "open", raised);
+        }
         case OpenKind::Nothing: return false;
     }
     return false;

@@ -36,7 +36,8 @@ OpenKind openKind(std::string_view tag);
 bool goToParent(Zerin& zerin, int pane);
 
 // Open item `row` of the pane: a drive or a folder is entered, an archive is listed when
-// a reader is installed, a text file goes to the text editor. False when nothing happened.
+// a reader is installed, a text file goes to the text editor, any other file to the
+// desktop's shell. False when nothing happened.
 // A folder that is gone shows the drives view (the reader says so); a folder the user may
 // not read says why and the pane stays where it was, with that folder selected.
 bool openItem(Zerin& zerin, int pane, int row);

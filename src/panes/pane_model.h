@@ -11,10 +11,12 @@
 
 #include "core/colours.h"
 #include "panes/archive_listing.h"
+#include "panes/cache_search.h"
 #include "panes/drive_table.h"
 #include "panes/list_model.h"
 #include "panes/listing.h"
 #include "panes/listing_cache.h"
+#include "panes/selection_size.h"
 #include "panes/size_format.h"
 
 namespace zerin {
@@ -77,7 +79,20 @@ public:
     // The highest pane number with controls on screen.
     int highestOnScreen = 1;
 
+    // The size of each pane's selection (its Size header shows it) and the distinct
+    // lower-cased suffixes of the selected entries, " jpg txt ", which the right command
+    // bar is chosen by.
+    std::array<std::int64_t, kPaneSlots> selectionTotal{};
+    std::array<std::string, kPaneSlots> selectedSuffixes{};
+    // The right-button drag that paints a selection.
+    RightDrag rightDrag;
+
     ListingCache cache;
+    // The lower-cased copy of the cache that path-box searches read.
+    CacheSearchIndex searchIndex;
+    // Counts the searches started in each pane, so that a search sees when a newer one
+    // (or a move) took its pane while it pumped the events.
+    std::array<int, kPaneSlots> searchRuns{};
     // Whether Zerin_Cache.ini has been read into the cache in this run (it is, at start-up
     // of the window; a command-line run reads it only when it is about to save it).
     bool databaseRead = false;

@@ -6,6 +6,7 @@
 #include "platform/event_pump.h"
 #include "platform/keys.h"
 #include "platform/processes.h"
+#include "platform/shell.h"
 #include "platform/sound.h"
 #include "platform/system.h"
 #include "platform/text_metrics.h"
@@ -21,6 +22,8 @@ struct Platform {
     Sound& sound;
     SystemServices& system;
     TextMetrics& metrics;
+    // The desktop's file associations; none in a run without a desktop.
+    Shell* shell = nullptr;
 };
 
 }  // namespace zerin

@@ -14,6 +14,7 @@
 #include "app/program.h"
 #include "panes/pane_colours.h"
 #include "panes/pane_roles.h"
+#include "panes/selection_size.h"
 #include "platform/linux/mime_file_icons.h"
 #include "ui/key_table.h"
 #include "ui/pane_item_model.h"
@@ -178,6 +179,8 @@ void PaneView::takeSelection() {
     for (auto& item : items) item.selected = false;
     for (const QModelIndex& index : m_lvwList->selectionModel()->selectedRows())
         if (index.row() < static_cast<int>(items.size())) items[static_cast<std::size_t>(index.row())].selected = true;
+    // The Size header shows the selection's total after a click, Ctrl or Shift selection.
+    showSelectionSize(m_zerin.panes, m_pane);
     emit selectionChanged(m_pane);
 }
 

@@ -7,6 +7,7 @@
 #include <QTreeView>
 
 #include "app/program.h"
+#include "panes/cache_search.h"
 #include "panes/navigation.h"
 #include "panes/pane_refresh.h"
 #include "ui/main_window_texts.h"
@@ -63,6 +64,11 @@ void PanesRegion::openItem(int pane, int row) { zerin::openItem(m_zerin, pane, r
 
 void PanesRegion::openParent(int pane) { goToParent(m_zerin, pane); }
 
-void PanesRegion::openTyped(int pane, const QString& text) { openTypedFolder(m_zerin, pane, toUtf8(text)); }
+// A typed path is entered; any other text searches the listing cache.
+void PanesRegion::openTyped(int pane, const QString& text) {
+    const std::string typed = toUtf8(text);
+    if (isSearchText(typed)) searchFromPathBox(m_zerin, pane, typed);
+    else openTypedFolder(m_zerin, pane, typed);
+}
 
 }  // namespace zerin::ui

@@ -12,6 +12,7 @@
 #include "platform/linux/qt_event_pump.h"
 #include "platform/linux/qt_text_metrics.h"
 #include "platform/linux/x11_key_state.h"
+#include "platform/linux/xdg_shell.h"
 #include "platform/platform.h"
 
 namespace zerin::linux_platform {
@@ -25,7 +26,8 @@ struct LinuxPlatform {
     AlsaSound sound;
     LinuxSystemServices system;
     QtTextMetrics metrics;
-    Platform platform{pump, clock, keys, dialogs, processes, sound, system, metrics};
+    XdgShell shell{processes, pump, clock};
+    Platform platform{pump, clock, keys, dialogs, processes, sound, system, metrics, &shell};
 };
 
 }  // namespace zerin::linux_platform
