@@ -56,3 +56,16 @@ TEST(VolumeTest, PlayTimeInHoursMinutesSeconds) {
     EXPECT_EQ(playTime(360000), "100:00:00");
     EXPECT_EQ(playTime(-3), "00:00:00");
 }
+
+#include "platform/linux/alsa_mixer.h"
+
+// The real mixer of this machine: with a card its range is usable, without one it says so.
+TEST(VolumeTest, AlsaMixerOpensOrRefuses) {
+    AlsaMixer mixer;
+    Volume v(&mixer);
+    if (v.start()) {
+        EXPECT_LE(v.slider().minimum, v.slider().maximum);
+    } else {
+        EXPECT_FALSE(v.open());
+    }
+}
