@@ -1,4 +1,4 @@
-// Sounds and the date a photo was taken.
+// Sounds, the date a photo was taken, the image viewer and the dark background mode.
 #include <cmath>
 #include <cstdint>
 #include <new>
@@ -7,8 +7,11 @@
 #include "commands/general_messages.h"
 #include "core/text.h"
 #include "core/zerin.h"
+#include "core/colours.h"
 #include "media/exif_reader.h"
+#include "media/image_viewer.h"
 #include "media/wav_format.h"
+#include "panes/pane_model.h"
 #include "script/arguments.h"
 #include "commands/general_state.h"
 #include "platform/file_system.h"
@@ -32,10 +35,61 @@ std::uint32_t volumeBits(double x) {
     return static_cast<std::uint32_t>(static_cast<std::int64_t>(std::trunc(x))) & 0xFFFFu;
 }
 
+// The viewer's operations on the program's image list.
+ImageViewer viewer(Zerin& z) {
+    return ImageViewer(z.imageList, z.settings, z.output, z.ui->titleBarShown());
+}
+
+// A switch shown on its mode command button: the highlight is the mode's colour,
+// brightened while the switch is on.
+void showSwitch(Zerin& z, std::string_view command, bool on) {
+    const Colour modeColour = z.panes.colours.file(z.settings.mode);
+    z.highlightColour = on ? brighten(modeColour, general_text::kHighlightPercent) : modeColour;
+    z.ui->setModeButtonColour(command, z.highlightColour);
+}
+
+// The background of the dark background mode.
+constexpr Colour kDarkBackground = 0x10000;
+
 }  // namespace
 
 void registerMediaCommands(Zerin& z) {
     using namespace general_text;
+
+    z.dispatcher.registerHandler(Cmd::DoImagePrev, [&z](CommandCall&) -> std::string {
+        viewer(z).prev();
+        return {};
+    });
+    z.dispatcher.registerHandler(Cmd::DoImageNext, [&z](CommandCall&) -> std::string {
+        viewer(z).next();
+        return {};
+    });
+    z.dispatcher.registerHandler(Cmd::DoImageSlide, [&z](CommandCall&) -> std::string {
+        showSwitch(z, "do_image_slide", viewer(z).toggleSlide());
+        return {};
+    });
+    z.dispatcher.registerHandler(Cmd::DoImageSlower, [&z](CommandCall&) -> std::string {
+        viewer(z).slideSlower();
+        return {};
+    });
+    z.dispatcher.registerHandler(Cmd::DoImageFaster, [&z](CommandCall&) -> std::string {
+        viewer(z).slideFaster();
+        return {};
+    });
+    z.dispatcher.registerHandler(Cmd::DoImageClear, [&z](CommandCall&) -> std::string {
+        viewer(z).clear();
+        return {};
+    });
+
+    // do_vlc_wallpaper -> "" : the whole window dark, or back to the saved background
+    z.dispatcher.registerHandler(Cmd::DoVlcWallpaper, [&z](CommandCall&) -> std::string {
+        bool& on = z.settings.vlcBackground;
+        on = !on;
+        z.windowBackground = on ? kDarkBackground : z.savedBackground;
+        showSwitch(z, "do_vlc_wallpaper", on);
+        z.ui->setWindowBackground(z.windowBackground);
+        return {};
+    });
 
     // sound.load path -> "" : keeps the file's bytes for sound.play
     z.dispatcher.registerHandler(Cmd::SoundLoad, [&z](CommandCall& c) -> std::string {

@@ -25,6 +25,8 @@ public:
         (void)command;
         (void)colour;
     }
+    // The window background colour goes to every list, bar, pane, editor and the viewer.
+    virtual void setWindowBackground(std::uint32_t colour) { (void)colour; }
 };
 
 }  // namespace zerin

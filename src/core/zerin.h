@@ -72,6 +72,10 @@ public:
     std::string dragText;
     // The background of a mode command button that shows an "on" state (0x00BBGGRR).
     Colour highlightColour = 0xC0C0C0;
+    // The background of the lists, bars and panes, and the one it returns to when the dark
+    // background mode is switched off (the window sets it from the desktop's colour).
+    Colour windowBackground = 0xFFFFFF;
+    Colour savedBackground = 0xFFFFFF;
 
     UiHost defaultUi;
     UiHost* ui = &defaultUi;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/mixer.h"
 #include "platform/platform.h"
 
 namespace zerin::test {
@@ -84,6 +85,21 @@ public:
     std::vector<PcmSound> played;
     // When set, playing fails with this reason.
     std::string refuseReason;
+};
+
+// A mixer with a volume control of the given bounds, or none when `present` is false.
+class FakeMixer : public Mixer {
+public:
+    bool open(VolumeBounds& b) override {
+        ++opens;
+        if (present) b = bounds;
+        return present;
+    }
+    void setVolume(std::int64_t v) override { written.push_back(v); }
+    bool present = true;
+    VolumeBounds bounds{0, 65535};
+    int opens = 0;
+    std::vector<std::int64_t> written;
 };
 
 class FakeSystem : public SystemServices {

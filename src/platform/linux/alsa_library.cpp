@@ -14,6 +14,7 @@ void silentAlsaErrors(const char*, int, const char*, int, const char*, ...) {}
 
 int noDevice(snd_pcm_t**, const char*, snd_pcm_stream_t, int) { return -ENOENT; }
 const char* noLibrary(int) { return "the ALSA library is missing"; }
+int noMixer(snd_mixer_t**, int) { return -ENOENT; }
 
 AlsaLibrary load() {
     AlsaLibrary lib;
@@ -27,6 +28,7 @@ AlsaLibrary load() {
         lib = AlsaLibrary{};
         lib.snd_pcm_open = noDevice;
         lib.snd_strerror = noLibrary;
+        lib.snd_mixer_open = noMixer;
         return lib;
     }
     lib.snd_lib_error_set_handler(silentAlsaErrors);
