@@ -108,7 +108,6 @@ CopyResult runCopyJob(Zerin& zerin, const std::function<CopyResult(const CopyCal
     std::thread worker(std::move(task));
     while (done.wait_for(kPumpInterval) != std::future_status::ready) {
         ui.serve();
-        if (zerin.run.stopRequest) cancel = true;
         if (window) {
             if (window->cancelled()) cancel = true;
             CopyProgress shown;
@@ -120,6 +119,8 @@ CopyResult runCopyJob(Zerin& zerin, const std::function<CopyResult(const CopyCal
             if (show) window->update(shown.currentFile, shown.bytesDone, shown.bytesTotal);
         }
         zerin.platform.pump.processEvents();
+        // Checked after the pump, where a Stop button or another run may have set it.
+        if (zerin.run.stopRequest) cancel = true;
     }
     worker.join();
     return done.get();

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 #include "memory_file_system.h"
 #include "pane_fixture.h"
@@ -165,6 +166,34 @@ TEST_F(FileCommands, HostileNamesAreCopiedToExactlyThatName) {
     }
     EXPECT_EQ(std::distance(stdfs::directory_iterator(root + "dst"), stdfs::directory_iterator()),
               static_cast<long>(names.size()));
+}
+
+// A file system whose copies wait at their first temporary file until the test lets
+// them go, so a stop request can be made to land in the middle of a copy.
+class GatedFileSystem : public test::MemoryFileSystem {
+public:
+    std::atomic<bool> released{false};
+    FsResult<std::unique_ptr<OpenFile>> open(const std::string& path, OpenMode mode, unsigned permissions) override {
+        while (mode == OpenMode::CreateNew && !released.load()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        return MemoryFileSystem::open(path, mode, permissions);
+    }
+};
+
+TEST_F(FileCommands, StopRequestDuringACopyCancelsItAndLeavesNoPartialFile) {
+    GatedFileSystem mem;
+    mem.addFile("/src/big.bin", std::string(3000000, 'b'));
+    mem.addFolder("/dst");
+    z.fileSystem = &mem;
+    fp.pump.onPump = [&] {
+        // First pump: the stop button; second: the copy may go on, and must see the stop.
+        if (z.run.stopRequest) mem.released = true;
+        z.run.stopRequest = true;
+    };
+    EXPECT_EQ(call("do_file_copy \"/src/big.bin\" \"/dst\""), " 1223");
+    EXPECT_TRUE(z.run.stopRequest);
+    EXPECT_EQ(mem.pathsBelow("/dst"), std::vector<std::string>{});
+    EXPECT_EQ(mem.content("/src/big.bin"), std::string(3000000, 'b'));
+    EXPECT_GE(fp.pump.pumps, 2);
 }
 
 TEST(CopyArguments, SplitQuotedAndPlainForms) {
