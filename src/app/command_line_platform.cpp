@@ -93,6 +93,14 @@ std::optional<std::string> LazyDialogs::inputBox(std::string_view prompt, int fo
     return target().inputBox(prompt, fontSize);
 }
 
+ConflictAnswer LazyDialogs::askCopyConflict(std::string_view source, std::string_view target) {
+    return this->target().askCopyConflict(source, target);
+}
+
+std::unique_ptr<ProgressWindow> LazyDialogs::openProgress(std::string_view title) {
+    return target().openProgress(title);
+}
+
 // Without the module a text is measured as the average glyph of a 96 dpi sans font would
 // make it, which keeps layouts sensible when nothing is drawn anyway.
 int LazyTextMetrics::width(std::string_view text, int pointSize, FontFace face) {

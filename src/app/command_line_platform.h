@@ -67,6 +67,8 @@ public:
     LazyDialogs(GuiLoader& gui, std::ostream& errors) : m_gui(gui), m_headless(errors) {}
     MsgResult messageBox(std::string_view text, std::string_view title, MsgButtons buttons, MsgIcon icon) override;
     std::optional<std::string> inputBox(std::string_view prompt, int fontSize) override;
+    ConflictAnswer askCopyConflict(std::string_view source, std::string_view target) override;
+    std::unique_ptr<ProgressWindow> openProgress(std::string_view title) override;
 
 private:
     Dialogs& target();

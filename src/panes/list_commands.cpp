@@ -3,6 +3,7 @@
 
 #include "core/text.h"
 #include "core/zerin.h"
+#include "panes/file_commands.h"
 #include "panes/pane_commands.h"
 #include "panes/pane_paths.h"
 #include "panes/pane_refresh.h"
@@ -84,6 +85,7 @@ void registerListCommands(Zerin& zerin) {
 void registerPaneCommands(Zerin& zerin) {
     registerListCommands(zerin);
     registerDirectoryCommands(zerin);
+    registerFileCommands(zerin);
     registerPaneIdentifiers(zerin);
 }
 

@@ -1,5 +1,5 @@
 // The script commands of the file panes: list updates, path functions, size format,
-// and directory reading.
+// directory reading and file operations.
 #pragma once
 
 namespace zerin {

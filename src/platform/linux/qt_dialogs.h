@@ -15,6 +15,8 @@ public:
     explicit QtDialogs(std::ostream& errorStream);
     MsgResult messageBox(std::string_view text, std::string_view title, MsgButtons buttons, MsgIcon icon) override;
     std::optional<std::string> inputBox(std::string_view prompt, int fontSize) override;
+    ConflictAnswer askCopyConflict(std::string_view source, std::string_view target) override;
+    std::unique_ptr<ProgressWindow> openProgress(std::string_view title) override;
 
     // True when boxes cannot be shown and are answered with Cancel.
     static bool headless();
