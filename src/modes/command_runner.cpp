@@ -150,16 +150,7 @@ void CommandRunner::rightMouseDown(int index, MouseButton button) {
 bool CommandRunner::rightMouseMove(int index, float x, float y) {
     ModeBars& bars = m_zerin.bars;
     if (bars.mouseDown != 1) return false;
-    if (bars.moveSum < 1) {
-        bars.moveLastX = x;
-        bars.moveLastY = y;
-        bars.moveSum = 1;
-    }
-    bars.moveSum += std::fabs(x - bars.moveLastX) + std::fabs(y - bars.moveLastY);
-    bars.moveLastX = x;
-    bars.moveLastY = y;
-    if (bars.moveSum <= kRightDragTravel) return false;
-    bars.moveSum = 0;
+    if (!bars.dragTravelled(x, y)) return false;
     const BarElement* b = bars.right.find(index);
     if (!b) return false;
     startDrag(ButtonRef{BarId::Right, index}, b->script);

@@ -26,8 +26,6 @@ bool mayStartScript(Zerin& zerin);
 
 class CommandRunner {
 public:
-    // Right-bar drags start after this much pointer travel (500 twips).
-    static constexpr float kRightDragTravel = 33.0f;
     static constexpr int kVkShift = 16;
 
     explicit CommandRunner(Zerin& zerin) : m_zerin(zerin) {}

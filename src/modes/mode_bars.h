@@ -2,6 +2,8 @@
 // command button that button.color colours, and the mouse and drag state of a click.
 #pragma once
 
+#include <cmath>
+
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -44,6 +46,23 @@ public:
     std::optional<ButtonRef> pressed;
     std::string draggedScript;
     float moveLastX = 0, moveLastY = 0, moveSum = 0;
+    // Adds a move of the pointer (held down on a button or menu entry) to the distance
+    // travelled; true, and the sum starts again, once it exceeds the drag distance.
+    bool dragTravelled(float x, float y) {
+        if (moveSum < 1) {
+            moveLastX = x;
+            moveLastY = y;
+            moveSum = 1;
+        }
+        moveSum += std::fabs(x - moveLastX) + std::fabs(y - moveLastY);
+        moveLastX = x;
+        moveLastY = y;
+        if (moveSum <= kDragTravel) return false;
+        moveSum = 0;
+        return true;
+    }
+    // 500 twips, for right-bar buttons and menu entries alike.
+    static constexpr float kDragTravel = 33.0f;
 
     // Where a modifier + right button writes its desktop shortcut, and what it starts.
     std::filesystem::path desktopFolder;

@@ -192,16 +192,7 @@ void MenuController::mouseUp() { m_zerin.bars.mouseDown = 0; }
 bool MenuController::dragMove(PopupMenu& menu, int entry, float x, float y) {
     ModeBars& bars = m_zerin.bars;
     if (bars.mouseDown != 1 || entry < 1 || entry > menu.count) return false;
-    if (bars.moveSum < 1) {
-        bars.moveLastX = x;
-        bars.moveLastY = y;
-        bars.moveSum = 1;
-    }
-    bars.moveSum += std::fabs(x - bars.moveLastX) + std::fabs(y - bars.moveLastY);
-    bars.moveLastX = x;
-    bars.moveLastY = y;
-    if (bars.moveSum <= kDragTravel) return false;
-    bars.moveSum = 0;
+    if (!bars.dragTravelled(x, y)) return false;
     const std::string& script = menu.entries.element(entry).script;
     m_zerin.dragText = std::string(modemsg::kDragPrefix) + ":" + script;
     bars.draggedScript = script;

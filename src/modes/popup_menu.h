@@ -60,8 +60,6 @@ class MenuController {
 public:
     static constexpr int kEntryMargin = 20;
     static constexpr int kWindowMargin = 22;
-    // An entry drag starts after this much pointer travel (500 twips), as on the right bar.
-    static constexpr float kDragTravel = 33.0f;
 
     explicit MenuController(Zerin& zerin) : m_zerin(zerin) {}
 

@@ -75,8 +75,8 @@ std::size_t searchCache(const std::vector<CacheSearchIndex::Folder>& folders, co
             if (length > 0 && lower[start + length - 1] == '\r') --length;
             if (length > 0 && holdsAll(lower.substr(start, length), words)) {
                 ListingLine line;
-                // The original text has the same bytes in the same places, only its
-                // letters keep their case.
+                // The cached text has the same bytes in the same places as its lower-cased
+                // copy; only its letters keep their case.
                 if (parseListingLine(std::string_view(folder.text).substr(start, length), line)) {
                     ++hits;
                     if (!hit({folder.key, std::string(line.name), line.size})) return hits;

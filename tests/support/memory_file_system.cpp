@@ -116,6 +116,12 @@ MemoryFileSystem::NodePtr MemoryFileSystem::find(const std::string& resolved) co
     return it == m_nodes.end() ? nullptr : it->second;
 }
 
+int MemoryFileSystem::resolveChecked(const std::string& path, bool followLast, std::string& resolved) const {
+    int err = 0;
+    resolved = resolve(path, followLast, err);
+    return err ? err : checkAccess(resolved);
+}
+
 int MemoryFileSystem::checkAccess(const std::string& path) const {
     for (const auto& d : m_denied)
         if (isAtOrBelow(path, d)) return EACCES;
@@ -499,10 +505,8 @@ FsStatus MemoryFileSystem::rename(const std::string& from, const std::string& to
 
 FsStatus MemoryFileSystem::removeFile(const std::string& path) {
     std::lock_guard lock(m_mutex);
-    int err = 0;
-    const std::string resolved = resolve(path, false, err);
-    if (!err) err = checkAccess(resolved);
-    if (err) return error(err);
+    std::string resolved;
+    if (const int err = resolveChecked(path, false, resolved)) return error(err);
     NodePtr n = find(resolved);
     if (!n) return error(ENOENT);
     if (n->kind == FileKind::Folder) return error(EISDIR);
@@ -512,10 +516,8 @@ FsStatus MemoryFileSystem::removeFile(const std::string& path) {
 
 FsStatus MemoryFileSystem::removeFolder(const std::string& path) {
     std::lock_guard lock(m_mutex);
-    int err = 0;
-    const std::string resolved = resolve(path, false, err);
-    if (!err) err = checkAccess(resolved);
-    if (err) return error(err);
+    std::string resolved;
+    if (const int err = resolveChecked(path, false, resolved)) return error(err);
     NodePtr n = find(resolved);
     if (!n) return error(ENOENT);
     if (n->kind != FileKind::Folder) return error(ENOTDIR);
@@ -551,10 +553,8 @@ FsStatus MemoryFileSystem::setTimes(const std::string& path, std::int64_t access
 
 FsStatus MemoryFileSystem::setMode(const std::string& path, unsigned permissions) {
     std::lock_guard lock(m_mutex);
-    int err = 0;
-    const std::string resolved = resolve(path, true, err);
-    if (!err) err = checkAccess(resolved);
-    if (err) return error(err);
+    std::string resolved;
+    if (const int err = resolveChecked(path, true, resolved)) return error(err);
     NodePtr n = find(resolved);
     if (!n) return error(ENOENT);
     n->mode = permissions & 07777;

@@ -89,6 +89,8 @@ private:
     std::string resolve(const std::string& path, bool followLast, int& error) const;
     NodePtr find(const std::string& resolved) const;
     int checkAccess(const std::string& path) const;  // EACCES or 0
+    // resolve, then checkAccess: the errno of the first that fails, or 0.
+    int resolveChecked(const std::string& path, bool followLast, std::string& resolved) const;
     // 0, or why nothing can be made at `path` (a missing or foreign parent, a denied path).
     int checkCreate(const std::string& resolved) const;
     std::uint64_t deviceOf(const std::string& resolved) const;
