@@ -21,7 +21,7 @@ TEST(WindowTable, OnlyVisibleTitledForeignWindowsInListOrder) {
 
 TEST(WindowTable, HoldsAtMostAHundredEntries) {
     std::vector<TopLevelWindow> listed;
-    for (WindowHandle h = 1; h <= 130; ++h) listed.push_back({h, "w" + std::to_string(h), h % 2 == 0 || h > 100});
+    for (WindowHandle h = 1; h <= 200; ++h) listed.push_back({h, "w" + std::to_string(h), h % 2 == 0 || h > 100});
     const std::vector<WindowEntry> table = buildWindowTable(listed, {});
     ASSERT_EQ(table.size(), window_table::kMaxEntries);
     // Half of the first 100 are invisible, so the table reaches into the later ones.
