@@ -7,6 +7,7 @@
 
 #include "app/program.h"
 #include "ui/main_window.h"
+#include "ui/work_area.h"
 
 namespace zerin::ui {
 
@@ -70,11 +71,14 @@ void WindowSwitcher::undock() {
 }
 
 void WindowSwitcher::moveDocked() {
-    if (!m_docked || !available() || m_window.workAreaHeight() < kMinDockHeight) return;
+    // The height the work area was given by the last layout, which a small window cuts
+    // below the setting.
+    const int height = m_window.workArea()->isVisible() ? m_window.workArea()->height() : 0;
+    if (!m_docked || !available() || height < kMinDockHeight) return;
     WindowList& windows = *m_zerin.platform.windows;
     windows.setFocus(m_docked);
     const QPoint origin = m_window.clientOrigin();
-    windows.move(m_docked, origin.x(), origin.y(), m_window.innerWidth() - 1, m_window.workAreaHeight());
+    windows.move(m_docked, origin.x(), origin.y(), m_window.innerWidth() - 1, height);
 }
 
 void WindowSwitcher::tick() {

@@ -182,8 +182,14 @@ bool X11WindowList::move(WindowHandle window, int x, int y, int width, int heigh
     Display* d = display();
     if (!d || !known(window)) return false;
     ErrorTrap trap(d);
-    x11().XMoveResizeWindow(d, static_cast<Window>(window), x, y, static_cast<unsigned>(std::max(1, width)),
-                      static_cast<unsigned>(std::max(1, height)));
+    // The size asked for is the outer one, frame included: the window manager puts the
+    // frame at (x, y) and the client inside it, so the client gets what the frame leaves.
+    std::vector<unsigned long> frame = windowProperty(d, static_cast<Window>(window), "_NET_FRAME_EXTENTS");
+    if (frame.size() != 4) frame.assign(4, 0);
+    const long clientWidth = static_cast<long>(width) - static_cast<long>(frame[0] + frame[1]);
+    const long clientHeight = static_cast<long>(height) - static_cast<long>(frame[2] + frame[3]);
+    x11().XMoveResizeWindow(d, static_cast<Window>(window), x, y, static_cast<unsigned>(std::max(1L, clientWidth)),
+                            static_cast<unsigned>(std::max(1L, clientHeight)));
     x11().XFlush(d);
     return true;
 }
