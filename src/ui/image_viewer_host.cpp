@@ -41,6 +41,8 @@ ImageViewerHost::ImageViewerHost(Zerin& zerin, WorkArea& workArea, QWidget* drop
       m_workArea(workArea),
       m_view(workArea.viewer()),
       m_list(workArea.imageList()),
+      m_listViewport(m_list->viewport()),
+      m_cover(workArea.parentWidget()),
       m_dropBar(dropBar) {
     m_slideTimer.setObjectName(QStringLiteral("tmrSlide"));
     m_slideTimer.setInterval(m_zerin.settings.slideTimerInterval);
@@ -63,11 +65,11 @@ ImageViewerHost::ImageViewerHost(Zerin& zerin, WorkArea& workArea, QWidget* drop
     connect(m_list, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { viewer().choose(m_list->row(item)); });
     m_list->setAcceptDrops(true);
-    m_list->viewport()->setAcceptDrops(true);
-    m_list->viewport()->installEventFilter(this);
+    m_listViewport->setAcceptDrops(true);
+    m_listViewport->installEventFilter(this);
     m_list->installEventFilter(this);
     m_view->installEventFilter(this);
-    m_workArea.parentWidget()->installEventFilter(this);
+    if (m_cover) m_cover->installEventFilter(this);
     listChanged();
     display();
 }
@@ -199,6 +201,14 @@ bool ImageViewerHost::listKey(QKeyEvent* event) {
         viewer().next();
         return true;
     }
+    if (KeyTable::accepts(vk::kPad8, key, shift)) {
+        emit focusUp();
+        return true;
+    }
+    if (KeyTable::accepts(vk::kPad2, key, shift)) {
+        emit focusDown();
+        return true;
+    }
     if (KeyTable::accepts(vk::kEnter, key, shift)) {
         if (m_list->currentRow() >= 0) viewer().choose(m_list->currentRow());
         return true;
@@ -207,7 +217,7 @@ bool ImageViewerHost::listKey(QKeyEvent* event) {
 }
 
 bool ImageViewerHost::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_list->viewport()) {
+    if (watched == m_listViewport) {
         switch (event->type()) {
         case QEvent::DragEnter:
         case QEvent::DragMove: {
@@ -230,7 +240,7 @@ bool ImageViewerHost::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched == m_list && event->type() == QEvent::KeyPress) return listKey(static_cast<QKeyEvent*>(event));
     if (watched == m_view && event->type() == QEvent::Resize && m_loaded.ok()) m_sharpen.start();
-    if (watched == m_workArea.parentWidget() && event->type() == QEvent::Resize && m_enlarged)
+    if (watched == m_cover && event->type() == QEvent::Resize && m_enlarged)
         m_workArea.setViewerEnlarged(true);
     return false;
 }

@@ -49,6 +49,12 @@ public:
     // The picture decoded last, for the tests and the benchmark.
     const LoadedPicture& loaded() const { return m_loaded; }
 
+signals:
+    // Keypad 8 and keypad 2 in the image list: the focus leaves it for the neighbours the
+    // window names (the first path button, the top bar).
+    void focusUp();
+    void focusDown();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -64,6 +70,9 @@ private:
     WorkArea& m_workArea;
     PictureView* m_view;
     QListWidget* m_list;
+    QWidget* m_listViewport;
+    // The window's inner area, which the enlarged viewer covers.
+    QWidget* m_cover;
     QWidget* m_dropBar;
     QTimer m_slideTimer;
     // Re-decodes the picture once a resize has settled, when it grew past its pixels.

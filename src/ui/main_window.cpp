@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QFontMetrics>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStandardPaths>
@@ -94,6 +95,9 @@ MainWindow::MainWindow(Zerin& zerin, QWidget* parent) : QMainWindow(parent), m_z
     m_zerin.windowBackground = m_zerin.savedBackground = toColour(QColor(QLatin1String(kWindowColour)));
     m_viewer = new ImageViewerHost(zerin, *m_workArea, m_bottomBar, this);
     m_zerin.imageList.view = m_viewer;
+    connect(m_viewer, &ImageViewerHost::focusUp, this,
+            [this] { m_bottomBar->firstPathButton()->setFocus(Qt::OtherFocusReason); });
+    connect(m_viewer, &ImageViewerHost::focusDown, this, [this] { m_topBar->focusButton(1); });
     m_switcher = new WindowSwitcher(zerin, *this);
     m_bottomBar->setSwitcher(m_switcher);
 
@@ -109,6 +113,8 @@ void MainWindow::showPlaced() { m_placer->show(); }
 MainWindow::~MainWindow() {
     if (m_zerin.ui == this) m_zerin.ui = &m_zerin.defaultUi;
     if (m_zerin.imageList.view == m_viewer) m_zerin.imageList.view = nullptr;
+    // Before the widgets it watches go: their last events must not reach it.
+    delete m_viewer;
 }
 
 QPoint MainWindow::clientOrigin() const { return m_client->mapToGlobal(QPoint(0, 0)); }

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QListWidget>
+#include <QPushButton>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
@@ -12,6 +13,7 @@
 #include "qt_text_metrics.h"
 #include "temp_dir.h"
 #include "test_jpeg.h"
+#include "ui/bottom_bar.h"
 #include "ui/image_viewer_host.h"
 #include "ui/main_window.h"
 #include "ui/picture_view.h"
@@ -156,6 +158,9 @@ private slots:
         QCOMPARE(list().currentRow(), 0);
         QTest::keyClick(&list(), Qt::Key_PageUp);
         QCOMPARE(host().loaded().path, file("turned.jpg"));
+        // Keypad 8 leaves the list for the first path button.
+        QTest::keyClick(&list(), Qt::Key_8, Qt::KeypadModifier);
+        QCOMPARE(w->focusWidget(), static_cast<QWidget*>(w->bottomBar()->firstPathButton()));
     }
 
     void aDropOnTheViewerShowsAJpgButNotAJPG() {
