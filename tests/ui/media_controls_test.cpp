@@ -1,4 +1,7 @@
+#include <QApplication>
+#include <QDragEnterEvent>
 #include <QListWidget>
+#include <QMimeData>
 #include <QSlider>
 #include <QTest>
 #include <memory>
@@ -9,6 +12,7 @@
 #include "qt_text_metrics.h"
 #include "ui/main_window.h"
 #include "ui/picture_view.h"
+#include "ui/text_editor_view.h"
 #include "ui/work_area.h"
 
 using namespace zerin;
@@ -87,6 +91,17 @@ private slots:
         for (const char* name : {"lvwImageList", "frmBottom", "frmTop", "frmRight", "txtCode", "txtDebug", "lvwList"})
             QVERIFY2(w->findChild<QWidget*>(name)->styleSheet().contains("#000001"), name);
         QVERIFY(z->settings.vlcBackground);
+        // A drag that passes over the text editor leaves it dark, not in its own colour.
+        TextEditorView* editor = w->workArea()->textEditor();
+        QMimeData data;
+        data.setText("x");
+        QDragEnterEvent enter(QPoint(3, 3), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(editor->viewport(), &enter);
+        QVERIFY(editor->styleSheet().contains("#303080"));
+        QDragLeaveEvent leave;
+        QApplication::sendEvent(editor->viewport(), &leave);
+        QVERIFY(editor->styleSheet().contains("#000001"));
+        QVERIFY(!editor->styleSheet().contains("#303080"));
         z->dispatcher.call("do_vlc_wallpaper");
         QVERIFY(!z->settings.vlcBackground);
         QCOMPARE(images->styleSheet(), before);
