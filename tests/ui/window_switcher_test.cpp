@@ -110,6 +110,14 @@ private slots:
         w->resize(1200, 700);
         QTRY_COMPARE(windows.windows[0].width, w->centralWidget()->width() - 1);
 
+        // Moved while the mouse button is held, it follows only once the button is let go.
+        fp->keys.buttons = 1;
+        w->move(w->pos() + QPoint(40, 30));
+        QTest::qWait(3 * WindowSwitcher::kFollowIntervalMs);
+        QVERIFY(QPoint(windows.windows[0].x, windows.windows[0].y) != w->clientOrigin());
+        fp->keys.buttons = 0;
+        QTRY_COMPARE(QPoint(windows.windows[0].x, windows.windows[0].y), w->clientOrigin());
+
         rightPress(w->bottomBar()->windowsButton());
         QCOMPARE(w->windowSwitcher()->docked(), WindowHandle(0));
         const int widthWhenUndocked = windows.windows[0].width;
