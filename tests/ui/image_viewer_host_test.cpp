@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QMimeData>
@@ -198,10 +199,23 @@ private slots:
         QTRY_COMPARE(host().loaded().path, file("big.jpg"));
         z->dispatcher.call("do_image_slide");
         QVERIFY(!host().slideTimer().isActive());
+        // The interval label of the mode command bar, before and after a change and after
+        // the bar is built again.
+        z->modeGroups.add("Media", "media");
+        z->modeGroups.addLegacy(*z->modeGroups.group(1), {"Interval", "do_image_interval"});
         z->settings.slideTimerInterval = 5000;
+        z->dispatcher.call("do.refresh");
+        auto label = [this] { return w->findChild<QLabel*>("lblMC"); };
+        QVERIFY(label());
+        QCOMPARE(label()->text(), QString(" 5.0"));
         z->dispatcher.call("do_image_slower");
         QCOMPARE(host().slideTimer().interval(), 5500);
         QVERIFY(!host().slideTimer().isActive());
+        QCOMPARE(label()->text(), QString(" 5.5"));
+        // 5500 to 10000 in steps of 500, then two steps of 1000.
+        for (int i = 0; i < 11; ++i) z->dispatcher.call("do_image_slower");
+        z->dispatcher.call("do.refresh");
+        QCOMPARE(label()->text(), QString(" 12"));
     }
 };
 
