@@ -20,7 +20,7 @@ inline constexpr unsigned kReserved = 1u << 0;
 // headers): `help` and the editors name it and no more, so that asking for help never
 // changes anything. Called directly with "/??" or "/?", it does what it does with any
 // other argument.
-inline constexpr unsigned kActsOnAnyArgument = 1u << 1;
+inline constexpr unsigned kActsOnAnyArgument = 1u << 1;  // also: waits, saves a file, makes a button
 
 }  // namespace zerin
 
@@ -79,9 +79,9 @@ inline constexpr unsigned kActsOnAnyArgument = 1u << 1;
     X( 52, DoValueDecode,       "do_value_decode",       kPlain, 0) \
     X( 53, DoQueryOkcancel,     "do_query_okcancel",     kActsOnAnyArgument, 8) \
     X( 54, DoMouseAutofocus,    "do_mouse_autofocus",    kPlain, 7) \
-    X( 55, Query,               "query",                 kPlain, 0) \
+    X( 55, Query,               "query",                 kActsOnAnyArgument, 0) \
     X( 56, DoTrimquotes,        "do_trimquotes",         kPlain, 0) \
-    X( 57, Input,               "input",                 kPlain, 0) \
+    X( 57, Input,               "input",                 kActsOnAnyArgument, 0) \
     X( 58, Clr,                 "clr",                   kPlain, 0) \
     X( 59, DoScanfolder,        "do_scanfolder",         kPlain, 0) \
     X( 60, DoScanselected,      "do_scanselected",       kPlain, 0) \
@@ -91,7 +91,7 @@ inline constexpr unsigned kActsOnAnyArgument = 1u << 1;
     X( 64, DoFileRename,        "do_file_rename",        kActsOnAnyArgument, 0) \
     X( 65, DoDir,               "do_dir",                kPlain, 0) \
     X( 66, Window,              "window",                kPlain, 0) \
-    X( 67, DoPause,             "do_pause",              kPlain, 0) \
+    X( 67, DoPause,             "do_pause",              kActsOnAnyArgument, 0) \
     X( 68, Button,              "button",                kPlain, 0) \
     X( 69, ButtonRemove,        "button.remove",         kPlain, 0) \
     X( 70, ButtonColor,         "button.color",          kPlain, 0) \
@@ -99,7 +99,7 @@ inline constexpr unsigned kActsOnAnyArgument = 1u << 1;
     X( 72, WaitInputText,       "wait.input.text",       kPlain, 0) \
     X( 73, WindowInput,         "window.input",          kPlain, 0) \
     X( 74, DoGetobjectProperty, "do_getobject_property", kReserved, 0) \
-    X( 75, DoButtonFromEditor,  "do_button_from_editor", kPlain, 0) \
+    X( 75, DoButtonFromEditor,  "do_button_from_editor", kActsOnAnyArgument, 0) \
     X( 76, DoEvents,            "do_events",             kPlain, 0) \
     X( 77, DoSlow,              "do_slow",               kPlain, 0) \
     X( 78, DoTitlebar,          "do.titlebar",           kPlain, 0) \
@@ -149,7 +149,7 @@ inline constexpr unsigned kActsOnAnyArgument = 1u << 1;
     X(122, BitmapCreate,        "bitmap.create",         kPlain, 0) \
     X(123, BitmapCopy,          "bitmap.copy",           kPlain, 0) \
     X(124, BitmapLoad,          "bitmap.load",           kPlain, 0) \
-    X(125, BitmapSave,          "bitmap.save",           kPlain, 0) \
+    X(125, BitmapSave,          "bitmap.save",           kActsOnAnyArgument, 0) \
     X(126, BitmapWidth,         "bitmap.width",          kPlain, 0) \
     X(127, BitmapHeight,        "bitmap.height",         kPlain, 0) \
     X(128, TimeTickcount,       "time.tickcount",        kPlain, 0) \
