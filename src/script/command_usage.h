@@ -1,12 +1,9 @@
-// How a script writes each of the 150 commands and what it does, for the command
-// reference (docs/commands.md, made by tools/make_command_reference). Kept beside the
-// command list so that a new command cannot be added without its documentation.
-// Columns: identifier (as in ZERIN_COMMANDS), usage, one-sentence summary.
-// ORDER: the same as ZERIN_COMMANDS; checked at compile time below.
+// How a script writes each of the 150 commands and what it does: the command reference
+// docs/commands.md (made by tools/make_command_reference). A new command needs its entry.
+// Columns: identifier, usage, one-sentence summary. ORDER: as ZERIN_COMMANDS (checked below).
 #pragma once
 
 #include <array>
-#include <cstddef>
 #include <string_view>
 
 #include "script/command_list.h"
@@ -23,7 +20,7 @@
     X(Sin, "sin degrees", "Returns the sine of an angle given in degrees.") \
     X(Help, "help [command]", "Prints the full help of the named command, or without a name one line for each command of the help list; returns the empty text.") \
     X(DoSet, "do_set name value", "Sets the variable name (the public one when it exists, else a local one) to value, or deletes it when value is nothing; returns the empty text.") \
-    X(Print, "? text", "Prints the text with a line end to the output window, or to the debug pane while that window is closed; returns nothing.") \
+    X(Print, "? text", "Prints the text with a line end to the output window, or to the debug pane while that window is closed; returns the empty text.") \
     X(DoFileCopy, "do_file_copy \"source\" \"target\"", "Copies the source file or folder to the target; returns the empty text, or the error code with a leading blank (cancelling also stops the script).") \
     X(DoIsFolder, "do_is_folder path", "Returns the path with a trailing \"/\" when it names an existing folder, otherwise \"false\".") \
     X(DoTrimname, "do_trimname path", "Returns the last part of the path (without a trailing \"/\" and without double quotes).") \
@@ -97,7 +94,7 @@
     X(FileCueCount, "file.cue.count", "Returns the number of entries in the file operation list.") \
     X(FileCueSource, "file.cue.source n", "Returns the source of entry n of the file operation list.") \
     X(FileCueTarget, "file.cue.target n", "Returns the target of entry n of the file operation list.") \
-    X(PrintInline, "?. text", "Prints the text without a line end to the output window, or to the debug pane while that window is closed; returns nothing.") \
+    X(PrintInline, "?. text", "Prints the text without a line end to the output window, or to the debug pane while that window is closed; returns the empty text.") \
     X(DirList, "dir$ path", "Returns the names in the folder, each in double quotes and followed by a blank, or prints \"Empty\" and returns the empty text for an empty folder.") \
     X(Instr, "instr [start] a b", "Returns the position (from 1) of b in a, searched from start, or 0; a word in double quotes is literal text, another word names a local variable.") \
     X(Lcase, "lcase text", "Returns the text in lower case.") \
@@ -111,7 +108,7 @@
     X(GfxColorSplitrgb, "gfx.color.splitrgb colour r g b", "Stores the red, green and blue parts of the colour in the variables r, g and b; returns a rough colour name (red, green, blue, sand) or the empty text.") \
     X(GfxOpen, "gfx.open title", "Opens the output window in graphics mode with the title and removes its buttons; returns the empty text.") \
     X(Public, "public name [=] value", "Makes a public variable shared by all scripts (with \"=\" it also replaces the value of an existing one); returns \"false\" when the variable is new.") \
-    X(PublicSave, "public.save", "Saves every public variable as a public line in the on/load script, so it comes back at the next start; returns the empty text.") \
+    X(PublicSave, "public.save", "Saves every public variable as a public line in the on\\load script, so it comes back at the next start; returns the empty text.") \
     X(Replace, "replace name find replacement", "Returns the value of the variable name with every find replaced by replacement.") \
     X(WindowLeft, "window.left [pixels]", "Moves the output window's left edge when given pixels; returns its left edge.") \
     X(WindowTop, "window.top [pixels]", "Moves the output window's top edge when given pixels; returns its top edge.") \
@@ -129,21 +126,21 @@
     X(MouseButton, "mouse.button", "Returns the mouse buttons held down: 1 for the left, plus 2 for the right.") \
     X(ClientLeft, "client.left", "Returns the screen x position of the output window's inside.") \
     X(ClientTop, "client.top", "Returns the screen y position of the output window's inside.") \
-    X(PrintDebug, "! text", "Prints the text with a line end to the output window and always also to the debug pane; returns nothing.") \
+    X(PrintDebug, "! text", "Prints the text with a line end to the output window and always also to the debug pane; returns the empty text.") \
     X(Point, "point x y", "Returns the colour of the pixel at (x, y) of the drawing surface, or -1 outside it.") \
     X(Pset, "pset x y [colour]", "Sets the pixel at (x, y) of the drawing surface to the colour (the fore colour by default); returns the empty text.") \
-    X(KeyState, "key.state code", "Returns \"1\" when the key with that key code is down or was pressed since the last ask, else \"0\".") \
+    X(KeyState, "key.state code", "Returns \"1\" when the key with that code (65-90 letters, 48-57 digits, 112-135 F1-F24, 19 Pause) is down or was pressed since the last ask, else \"0\".") \
     X(BitmapCreate, "bitmap.create [n]", "Without n makes a new hidden bitmap as large as the drawing surface and returns its number; with n returns the surface index of bitmap n.") \
     X(BitmapCopy, "bitmap.copy target source", "Copies bitmap source onto bitmap target; returns the empty text.") \
     X(BitmapLoad, "bitmap.load [index] path", "Loads the picture file into the surface index (0 by default); a relative path is taken in the program folder; returns the empty text.") \
     X(BitmapSave, "bitmap.save index path", "Saves the surface index as a BMP file; a relative path is taken in the program folder; returns the empty text.") \
     X(BitmapWidth, "bitmap.width index", "Returns the width in pixels of the picture loaded into the surface index.") \
     X(BitmapHeight, "bitmap.height index", "Returns the height in pixels of the picture loaded into the surface index.") \
-    X(TimeTickcount, "time.tickcount", "Returns a millisecond clock that only runs forward.") \
+    X(TimeTickcount, "time.tickcount", "Returns the milliseconds of a clock that runs steadily forward from the system start, as a signed 32-bit number.") \
     X(TimeFps, "time.fps", "Returns 1000 divided by the milliseconds since the last time.fps: frames per second.") \
     X(TimeFactor, "time.factor", "Returns the milliseconds since the last time.factor divided by 40, to scale movement to a 25 frames per second pace.") \
     X(Wait, "wait [seconds]", "Waits the given seconds (one short pass without them) while the window stays usable; returns the empty text.") \
-    X(Execute, "execute \"location/name\" [parameters]", "Runs the stored script with the parameters in its variable command; returns the value it gives APP.RETURN.") \
+    X(Execute, "execute \"location\\name\" [parameters]", "Runs the stored script with that #location= and #name= (any letter case), the parameters in its variable command; returns the value it gives APP.RETURN.") \
     X(Alphablend, "alphablend d dx dy dw dh s sx sy sw sh alpha", "Blends a rectangle of surface s onto a rectangle of surface d with the opacity alpha (0 to 255); returns the empty text.") \
     X(Paintpicture, "paintpicture t s x1 y1 w1 h1 x2 y2 w2 h2 op", "Paints part of the picture loaded into surface s onto surface t with the raster operation op; returns the empty text.") \
     X(ThreadPriority, "thread.priority [THREAD_PRIORITY_word]", "Sets Zerin's priority to one of the seven THREAD_PRIORITY_ words when given one; returns the word for the priority that was in force.") \
@@ -153,7 +150,7 @@
     X(WindowMove, "window.move handle-or-title x y width height", "Moves and sizes the desktop window with that handle or whose title contains the text; returns the empty text.") \
     X(DoAllcommands, "do.allcommands", "Returns the command table: every command name followed by its number.") \
     X(Hibernate, "hibernate", "Asks the system to hibernate the computer; returns the empty text.") \
-    X(Tan, "tan degrees", "Reserved name without an action and without a keyword: calling it writes \"chkCommand: Not found: 142\" to the debug pane; divide sin by cos for a tangent.") \
+    X(Tan, "tan", "Reserved name without an action and without a keyword: calling it writes \"chkCommand: Not found: 142\" to the debug pane and returns the empty text.") \
     X(Asin, "asin x", "Returns the angle in degrees whose sine is x.") \
     X(WindowTitle, "window.title [title]", "Sets the output window's caption; without a title returns the caption.") \
     X(Box, "box x1 y1 x2 y2 [colour]", "Draws a rectangle outline on the drawing surface, its inside filled as the fill style says; returns the empty text.") \
@@ -165,37 +162,38 @@
 
 namespace zerin {
 
-struct CommandUsage {
-    std::string_view identifier;
-    std::string_view usage;
-    std::string_view summary;
-};
-
-// In command number order: kCommandUsage[i] documents kCommands[i].
+struct CommandUsage { std::string_view identifier, usage, summary; };  // of kCommands[i]
 inline constexpr std::array kCommandUsage = {
 #define ZERIN_USAGE_INFO(id, usage, summary) CommandUsage{#id, usage, summary},
     ZERIN_COMMAND_USAGE(ZERIN_USAGE_INFO)
 #undef ZERIN_USAGE_INFO
 };
-
 namespace detail {
-
-inline constexpr std::array<std::string_view, kCommandCount> kCommandIdentifiers = {
-#define ZERIN_CMD_IDENTIFIER(number, id, name, flags, helpPlace) #id,
-    ZERIN_COMMANDS(ZERIN_CMD_IDENTIFIER)
-#undef ZERIN_CMD_IDENTIFIER
-};
-
 constexpr bool usageFollowsCommandList() {
-    if (kCommandUsage.size() != kCommandIdentifiers.size()) return false;
+    constexpr std::string_view identifiers[] = {
+#define ZERIN_CMD_IDENTIFIER(number, id, name, flags, helpPlace) #id,
+        ZERIN_COMMANDS(ZERIN_CMD_IDENTIFIER)
+#undef ZERIN_CMD_IDENTIFIER
+    };
+    if (kCommandUsage.size() != std::size(identifiers)) return false;
     for (std::size_t i = 0; i < kCommandUsage.size(); ++i)
-        if (kCommandUsage[i].identifier != kCommandIdentifiers[i]) return false;
+        if (kCommandUsage[i].identifier != identifiers[i]) return false;
     return true;
 }
 
+// A row copied from a neighbour keeps its identifier but shows the wrong command: each usage
+// begins with its own name as a word; each summary is one finished sentence.
+constexpr bool usageNamesItsCommand() {
+    for (std::size_t i = 0; i < kCommandUsage.size(); ++i) {
+        const std::string_view name = kCommands[i].name, usage = kCommandUsage[i].usage;
+        if (!usage.starts_with(name) || (usage.size() > name.size() && usage[name.size()] != ' ')) return false;
+        if (!kCommandUsage[i].summary.ends_with('.')) return false;
+    }
+    return true;
+}
 }  // namespace detail
 
-static_assert(detail::usageFollowsCommandList(),
-              "ZERIN_COMMAND_USAGE must document every command of ZERIN_COMMANDS, in the same order");
+static_assert(detail::usageFollowsCommandList(), "ZERIN_COMMAND_USAGE must document every command, in order");
+static_assert(detail::usageNamesItsCommand(), "each usage begins with its command's name, each summary ends with '.'");
 
 }  // namespace zerin
