@@ -95,10 +95,10 @@
     X(FileCueSource, "file.cue.source n", "Returns the source of entry n of the file operation list.") \
     X(FileCueTarget, "file.cue.target n", "Returns the target of entry n of the file operation list.") \
     X(PrintInline, "?. text", "Prints the text without a line end to the output window, or to the debug pane while that window is closed; returns the empty text.") \
-    X(DirList, "dir$ path", "Returns the names in the folder, each in double quotes and followed by a blank, or prints \"Empty\" and returns the empty text for an empty folder.") \
+    X(DirList, "dir$ path", "Returns the names in the folder, sorted by name, each in double quotes and followed by a blank, or prints \"Empty\" and returns the empty text for an empty folder.") \
     X(Instr, "instr [start] a b", "Returns the position (from 1) of b in a, searched from start, or 0; a word in double quotes is literal text, another word names a local variable.") \
     X(Lcase, "lcase text", "Returns the text in lower case.") \
-    X(FileSuffix, "file.suffix path", "Returns the text after the last \".\" of the path, \"/\" for a folder path ending with \"/\", or the empty text.") \
+    X(FileSuffix, "file.suffix path", "Returns the text after the last \".\" of the path's last part, \"/\" for a path ending with \"/\", or the empty text when there is no \".\".") \
     X(ListIconsUpdate, "list.icons.update", "Gives both panes large icons when the variable list.icons.large is 1, small ones otherwise; returns the empty text.") \
     X(StrBuild, "str.build", "Reserved name without an action and without a keyword: calling it writes \"chkCommand: Not found: 92\" to the debug pane and returns the empty text.") \
     X(GfxColorBrightness, "gfx.color.brightness colour percent", "Returns the colour darkened (below 100) or brightened (above 100) to the given percent.") \
