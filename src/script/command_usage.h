@@ -19,7 +19,7 @@
     X(Cos, "cos degrees", "Returns the cosine of an angle given in degrees.") \
     X(Sin, "sin degrees", "Returns the sine of an angle given in degrees.") \
     X(Help, "help [command]", "Prints the full help of the named command, or without a name one line for each command of the help list; returns the empty text.") \
-    X(DoSet, "do_set name value", "Sets the variable name (the public one when it exists, else a local one) to value, or deletes it when value is nothing; returns the empty text.") \
+    X(DoSet, "do_set name value", "Sets the variable name (the public one when it exists, else a local one) to value, or deletes it when the value is the word nothing; returns the empty text.") \
     X(Print, "? text", "Prints the text with a line end to the output window, or to the debug pane while that window is closed; returns the empty text.") \
     X(DoFileCopy, "do_file_copy \"source\" \"target\"", "Copies the source file or folder to the target; returns the empty text, or the error code with a leading blank (cancelling also stops the script).") \
     X(DoIsFolder, "do_is_folder path", "Returns the path with a trailing \"/\" when it names an existing folder, otherwise \"false\".") \
@@ -64,7 +64,7 @@
     X(DoQueryOkcancel, "do_query_okcancel question", "Asks the question with OK and Cancel; returns \"0\" for Cancel and \"1\" otherwise.") \
     X(DoMouseAutofocus, "do_mouse_autofocus [0|1|/S]", "Switches giving the focus to what the mouse is over off (0), on (1) or over (/S); returns \"1\" when on, \"0\" when off.") \
     X(Query, "query question", "Asks the question with OK and Cancel; returns \"1\" for OK and \"0\" for Cancel or a closed box.") \
-    X(DoTrimquotes, "do_trimquotes text", "Returns the text trimmed, without the double quotes (or '\"' marks) around it.") \
+    X(DoTrimquotes, "do_trimquotes text", "Returns the text trimmed, without the double quotes around it (or the marks '\"' at both ends).") \
     X(Input, "input prompt", "Asks for a line of text in a small box; returns the answer, or the empty text when the box is closed without Enter.") \
     X(Clr, "clr", "Empties the debug pane and the output window's text; returns \"true\".") \
     X(DoScanfolder, "do_scanfolder path", "Reads the folder and every folder below it into the folder-size cache; returns the empty text.") \
@@ -107,7 +107,7 @@
     X(GfxDrawwidth, "gfx.drawwidth width", "Sets the width of the lines drawn from now on; returns the empty text.") \
     X(GfxColorSplitrgb, "gfx.color.splitrgb colour r g b", "Stores the red, green and blue parts of the colour in the variables r, g and b; returns a rough colour name (red, green, blue, sand) or the empty text.") \
     X(GfxOpen, "gfx.open title", "Opens the output window in graphics mode with the title and removes its buttons; returns the empty text.") \
-    X(Public, "public name [=] value", "Makes a public variable shared by all scripts (with \"=\" it also replaces the value of an existing one); returns \"false\" when the variable is new.") \
+    X(Public, "public name [=] value", "Makes a public variable shared by all scripts (with \"=\" it also replaces the value of an existing one, the value nothing deletes it); returns \"false\" when the variable is new.") \
     X(PublicSave, "public.save", "Saves every public variable as a public line in the on\\load script, so it comes back at the next start; returns the empty text.") \
     X(Replace, "replace name find replacement", "Returns the value of the variable name with every find replaced by replacement.") \
     X(WindowLeft, "window.left [pixels]", "Moves the output window's left edge when given pixels; returns its left edge.") \
