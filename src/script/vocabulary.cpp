@@ -4,6 +4,9 @@
 
 #include "core/text.h"
 #include "script/command_list.h"
+// Not used here: included so that the language library itself stops building when a
+// command has no usage text (the checks at the end of the header).
+#include "script/command_usage.h"
 
 namespace zerin::vocabulary {
 
