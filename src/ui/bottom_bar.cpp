@@ -1,9 +1,17 @@
 #include "ui/bottom_bar.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QFontMetrics>
+#include <QMimeData>
 #include <QPushButton>
+#include <QUrl>
 
 #include "app/program.h"
+#include "panes/path_bar.h"
+#include "platform/linux/qt_strings.h"
+#include "ui/path_button.h"
 #include "ui/ui_style.h"
 
 namespace zerin::ui {
@@ -11,10 +19,27 @@ namespace zerin::ui {
 namespace {
 constexpr int kGap = 2;
 constexpr int kCaptionMargin = 10;
+constexpr int kButtonPadding = 8;
+
+// What a drop on the bar carries: the drag text, or the first local folder dropped from
+// the desktop (with its trailing "/").
+std::string droppedText(const QDropEvent* event, const std::string& dragText) {
+    if (event->source() && !dragText.empty()) return dragText;
+    const QMimeData* mime = event->mimeData();
+    if (mime->hasText() && !mime->text().isEmpty()) return toUtf8(mime->text());
+    for (const QUrl& url : mime->urls())
+        if (url.isLocalFile() && QFileInfo(url.toLocalFile()).isDir()) {
+            std::string path = toFileName(url.toLocalFile());
+            if (!path.ends_with('/')) path += '/';
+            return path;
+        }
+    return {};
+}
 }  // namespace
 
 BottomBar::BottomBar(Zerin& zerin, QWidget* parent) : QFrame(parent), m_zerin(zerin) {
     setObjectName(QStringLiteral("frmBottom"));
+    setAcceptDrops(true);
     setStyleSheet(QStringLiteral("#frmBottom { background: %1; }"
                                  "#frmBottom QPushButton { background: #343a43; color: #e6e6e6; border: 1px solid #4a515c;"
                                  " border-radius: 3px; padding: 0 6px; }"
@@ -29,46 +54,93 @@ BottomBar::BottomBar(Zerin& zerin, QWidget* parent) : QFrame(parent), m_zerin(ze
     for (QPushButton* b : {m_windows, m_paths}) b->setFocusPolicy(Qt::ClickFocus);
 }
 
-int BottomBar::preferredHeight() const { return QFontMetrics(font()).height() + 12; }
+int BottomBar::rowHeight() const { return QFontMetrics(font()).height() + 8; }
 
-void BottomBar::openPath(const std::string& target) {
-    int source = m_zerin.panes.sourcePane();
-    m_zerin.panes.setPath(source, target);
-    m_zerin.dispatcher.call("do_list_update " + std::to_string(source));
+int BottomBar::layoutRows(int width, std::vector<QRect>* places) const {
+    const QFontMetrics fm(font());
+    QFont underlined = font();
+    underlined.setUnderline(true);
+    const QFontMetrics groupFm(underlined);
+    std::vector<int> widths;
+    for (const QPushButton* b : {m_windows, m_paths})
+        widths.push_back(fm.horizontalAdvance(b->text()) + kCaptionMargin + kButtonPadding);
+    for (const PathBarButton& b : pathBarButtons(m_zerin.pathGroups))
+        widths.push_back((b.isGroup ? groupFm : fm).horizontalAdvance(QString::fromStdString(b.caption)) +
+                         kCaptionMargin + kButtonPadding);
+    const int h = rowHeight();
+    int x = kGap, row = 0;
+    for (int w : widths) {
+        // A button that does not fit starts a new row, unless it is the first of its row.
+        if (x > kGap && x + w > width - kGap) {
+            x = kGap;
+            ++row;
+        }
+        if (places) places->emplace_back(x, kGap + row * (h + kGap), w, h);
+        x += w + kGap;
+    }
+    return row + 1;
+}
+
+int BottomBar::heightFor(int width) const {
+    const int rows = layoutRows(std::max(width, 1), nullptr);
+    return rows * (rowHeight() + kGap) + kGap;
 }
 
 void BottomBar::rebuild() {
-    QFontMetrics fm(font());
-    const int h = height() - 2 * kGap;
-    int x = kGap;
-    auto place = [&](QPushButton* b) {
-        int w = fm.horizontalAdvance(b->text()) + kCaptionMargin + 8;
-        b->setGeometry(x, kGap, w, h);
-        b->show();
-        x += w + kGap;
-    };
-    place(m_windows);
-    place(m_paths);
-    std::size_t used = 0;
-    for (int g = 0; g <= m_zerin.pathGroups.count(); ++g) {
-        const PathGroup& group = m_zerin.pathGroups.group(g);
-        if (g > 0 && !group.open) continue;
-        for (const PathEntry& p : group.paths) {
-            if (used == m_pathButtons.size()) {
-                auto* b = new QPushButton(this);
-                b->setFocusPolicy(Qt::ClickFocus);
-                b->setObjectName(QStringLiteral("cmdPaths_%1").arg(used + 1));
-                m_pathButtons.push_back(b);
-            }
-            QPushButton* b = m_pathButtons[used++];
-            b->setText(QString::fromStdString(p.caption));
-            b->disconnect();
-            std::string target = p.target;
-            connect(b, &QPushButton::clicked, this, [this, target] { openPath(target); });
-            place(b);
+    std::vector<QRect> places;
+    layoutRows(width(), &places);
+    m_windows->setGeometry(places[0]);
+    m_windows->show();
+    m_paths->setGeometry(places[1]);
+    m_paths->show();
+    const std::vector<PathBarButton> buttons = pathBarButtons(m_zerin.pathGroups);
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        if (i == m_buttons.size()) {
+            auto* b = new PathButton(m_zerin, this);
+            b->setObjectName(QStringLiteral("cmdPaths_%1").arg(i + 1));
+            connect(b, &PathButton::tagClicked, this, &BottomBar::clicked);
+            m_buttons.push_back(b);
         }
+        const PathBarButton& spec = buttons[i];
+        m_buttons[i]->setButton(spec.caption, spec.tag, spec.group, spec.isGroup, spec.open);
+        m_buttons[i]->setGeometry(places[i + 2]);
     }
-    for (std::size_t i = used; i < m_pathButtons.size(); ++i) m_pathButtons[i]->hide();
+    m_used = buttons.size();
+    for (std::size_t i = m_used; i < m_buttons.size(); ++i) m_buttons[i]->hide();
+}
+
+std::vector<PathButton*> BottomBar::shownButtons() const {
+    return {m_buttons.begin(), m_buttons.begin() + static_cast<std::ptrdiff_t>(m_used)};
+}
+
+void BottomBar::clicked(const QString& tag) {
+    const std::string t = toUtf8(tag);
+    if (!clickPathButton(m_zerin, t)) return;
+    const int before = height();
+    rebuild();
+    if (heightFor(width()) != before) emit heightChanged();
+    // The focus stays on the group button that was clicked, wherever it moved to.
+    for (PathButton* b : shownButtons())
+        if (b->tag() == t) b->setFocus(Qt::OtherFocusReason);
+}
+
+void BottomBar::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedText(event, m_zerin.dragText).empty()) event->acceptProposedAction();
+}
+
+void BottomBar::dragMoveEvent(QDragMoveEvent* event) { event->acceptProposedAction(); }
+
+void BottomBar::dropEvent(QDropEvent* event) {
+    const std::string text = droppedText(event, m_zerin.dragText);
+    m_zerin.dragText.clear();
+    // Dropped on a button: that button's group; elsewhere the group shown last.
+    int group = currentPathGroup(m_zerin.pathGroups);
+    if (auto* on = qobject_cast<PathButton*>(childAt(event->position().toPoint()))) group = on->group();
+    if (!dropOnPathBar(m_zerin.pathGroups, group, text)) return;
+    event->acceptProposedAction();
+    const int before = height();
+    rebuild();
+    if (heightFor(width()) != before) emit heightChanged();
 }
 
 }  // namespace zerin::ui
