@@ -167,8 +167,12 @@ TEST(PaneOpen, AFileThatIsNoTextNorArchiveGoesToTheShell) {
     ASSERT_EQ(shell.requests.size(), 1u);
     EXPECT_EQ(shell.requests[0].file, "/p/photo one.jpg");
     EXPECT_EQ(shell.requests[0].verb, "open");
+    EXPECT_TRUE(fp.dialogs.shown.empty());
+    // A failure the user caused is shown to the user, once, with the file's name.
     shell.answer = shellResult::kNoAssociation;
     EXPECT_FALSE(openItem(z, 0, 0));
+    ASSERT_EQ(fp.dialogs.shown.size(), 1u);
+    EXPECT_EQ(fp.dialogs.shown[0].text, "No application is associated with this file type.\n\"/p/photo one.jpg\"");
     // A text file goes to the editor, never to the shell.
     openItem(z, 0, 1);
     EXPECT_EQ(shell.requests.size(), 2u);
