@@ -89,10 +89,10 @@ void showInPane(Zerin& zerin, int pane, std::string_view target) {
     PaneModel& panes = zerin.panes;
     panes.setPath(pane, std::string(target));
     panes.listing(pane).archive = false;
-    // Only a folder has a parent: the drives view, a group's listing and the text list
-    // have none.
-    panes.controls(pane).parentEnabled = false;
     listUpdate(zerin, pane);
+    // Only a folder has a parent: the drives view, a group's listing and the text list
+    // have none, whatever folders they list.
+    panes.controls(pane).parentEnabled = false;
     panes.controls(pane).pathText = panes.path(pane);
     panes.notifyControls(pane);
 }

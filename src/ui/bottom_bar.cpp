@@ -2,15 +2,13 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QFontMetrics>
-#include <QMimeData>
 #include <QPushButton>
-#include <QUrl>
 
 #include "app/program.h"
 #include "panes/path_bar.h"
 #include "platform/linux/qt_strings.h"
+#include "ui/dropped_text.h"
 #include "ui/path_button.h"
 #include "ui/ui_style.h"
 
@@ -21,20 +19,6 @@ constexpr int kGap = 2;
 constexpr int kCaptionMargin = 10;
 constexpr int kButtonPadding = 8;
 
-// What a drop on the bar carries: the drag text, or the first local folder dropped from
-// the desktop (with its trailing "/").
-std::string droppedText(const QDropEvent* event, const std::string& dragText) {
-    if (event->source() && !dragText.empty()) return dragText;
-    const QMimeData* mime = event->mimeData();
-    if (mime->hasText() && !mime->text().isEmpty()) return toUtf8(mime->text());
-    for (const QUrl& url : mime->urls())
-        if (url.isLocalFile() && QFileInfo(url.toLocalFile()).isDir()) {
-            std::string path = toFileName(url.toLocalFile());
-            if (!path.ends_with('/')) path += '/';
-            return path;
-        }
-    return {};
-}
 }  // namespace
 
 BottomBar::BottomBar(Zerin& zerin, QWidget* parent) : QFrame(parent), m_zerin(zerin) {

@@ -26,6 +26,7 @@
 #include "platform/linux/mime_file_icons.h"
 #include "ui/key_table.h"
 #include "ui/pane_item_model.h"
+#include "ui/dropped_text.h"
 #include "ui/right_drag_selector.h"
 #include "platform/linux/qt_strings.h"
 
@@ -274,8 +275,9 @@ bool PaneView::dropEvent(QEvent* event) {
         case QEvent::DragEnter:
         case QEvent::DragMove: {
             auto* drag = static_cast<QDragMoveEvent*>(event);
-            // A list's own items dropped back on it go nowhere.
-            if (drag->source() != m_lvwList && drag->mimeData()->hasText() && !drag->mimeData()->text().isEmpty())
+            // A list's own items dropped back on it go nowhere; files without a folder are
+            // not taken here.
+            if (drag->source() != m_lvwList && !droppedText(drag, m_zerin.dragText).empty())
                 drag->acceptProposedAction();
             else
                 drag->ignore();
@@ -283,12 +285,9 @@ bool PaneView::dropEvent(QEvent* event) {
         }
         case QEvent::Drop: {
             auto* drop = static_cast<QDropEvent*>(event);
-            if (drop->source() == m_lvwList || !drop->mimeData()->hasText()) return true;
+            const std::string text = droppedText(drop, m_zerin.dragText);
+            if (drop->source() == m_lvwList || text.empty()) return true;
             drop->acceptProposedAction();
-            // From inside the program the drag text holds the bytes (a folder name need not
-            // be UTF-8); from elsewhere only the text is there.
-            const std::string text = drop->source() && !m_zerin.dragText.empty() ? m_zerin.dragText
-                                                                                 : toUtf8(drop->mimeData()->text());
             emit textDropped(m_pane, text);
             return true;
         }

@@ -1,6 +1,7 @@
 #include "ui/right_drag_selector.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
 #include <QTimer>
@@ -90,28 +91,39 @@ void RightDragSelector::scrollTick() {
     const int direction = drag.scrollTick(m_lastAt.y(), 0, m_list->viewport()->height(), interval);
     if (direction == 0) return;
     m_tmrListScroll->setInterval(interval);
-    // One row further, and the row that comes into view gets the drag's state.
-    const QPoint edge(1, direction < 0 ? 0 : m_list->viewport()->height() - 1);
-    int row = rowAt(edge);
-    if (row < 0) row = direction < 0 ? 0 : m_list->model()->rowCount() - 1;
-    const int next = row + direction;
-    if (next < 0 || next >= m_list->model()->rowCount()) return;
-    m_list->scrollTo(m_list->model()->index(next, 0),
-                     direction < 0 ? QAbstractItemView::PositionAtTop : QAbstractItemView::PositionAtBottom);
-    if (drag.pass(m_zerin.panes, next)) showRow(next);
+    // One row further; every row that comes into view (the one cut by the edge too) gets
+    // the drag's state.
+    const int rows = m_list->model()->rowCount();
+    auto edgeRow = [&] {
+        const int row = rowAt(QPoint(1, direction < 0 ? 0 : m_list->viewport()->height() - 1));
+        return row >= 0 ? row : (direction < 0 ? 0 : rows - 1);
+    };
+    const int before = edgeRow();
+    const int next = before + direction;
+    if (next < 0 || next >= rows) {
+        // At an end: a row cut by the edge is shown whole.
+        if (direction < 0) m_list->scrollToTop();
+        else m_list->scrollToBottom();
+    } else {
+        m_list->scrollTo(m_list->model()->index(next, 0),
+                         direction < 0 ? QAbstractItemView::PositionAtTop : QAbstractItemView::PositionAtBottom);
+    }
+    const int after = std::clamp(edgeRow(), 0, std::max(0, rows - 1));
+    for (int row = before; row != after + direction && row >= 0 && row < rows; row += direction)
+        if (drag.pass(m_zerin.panes, row)) showRow(row);
 }
 
 void RightDragSelector::release(const QPoint& global) {
     m_held = false;
     m_tmrListScroll->stop();
     RightDrag& drag = m_zerin.panes.rightDrag;
-    const bool painted = drag.active();
+    const bool dragged = drag.active();
     drag.release(m_zerin.panes);
     if (!m_moved) {
         emit clicked(global);
         return;
     }
-    if (painted) emit painted();
+    if (dragged) emit painted();
 }
 
 void RightDragSelector::showRow(int row) {

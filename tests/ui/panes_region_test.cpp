@@ -84,6 +84,9 @@ private:
         m_zerin->panes.setPath(0, "/other/pop/");
         listUpdate(*m_zerin, 0);
         QCOMPARE(m_region->pane(0)->itemModel()->rowCount(), 30);
+        // A listing starts with its first item selected; these tests start from none.
+        list(0)->clearSelection();
+        QCOMPARE(m_zerin->panes.selectionTotal[0], std::int64_t{0});
     }
 
 private slots:
@@ -278,7 +281,7 @@ private slots:
 
     void theNewSourcePanesPathBoxBlinksWhenAskedTo() {
         m_zerin->settings.blink = true;
-        m_zerin->settings.blinkInterval = 20;
+        m_zerin->settings.blinkInterval = 40;
         focus(list(0));
         QTimer* blink = m_region->pane(1)->blinkTimer();
         QVERIFY(!blink->isActive());
@@ -316,7 +319,7 @@ private slots:
         // A file gives its address only: it is no folder to go to.
         std::unique_ptr<QMimeData> file(
             m_region->pane(0)->itemModel()->mimeData({m_region->pane(0)->itemModel()->index(rowOf(0, "/music/rock/song.ogg"), 0)}));
-        QVERIFY(file->text().isEmpty());
+        QVERIFY(!file->formats().contains(QStringLiteral("text/plain")));
         QCOMPARE(file->urls().size(), 1);
     }
 

@@ -2,9 +2,11 @@
 // "Projects" opens and closes its paths, a path button shows its folder in the source
 // pane, a group dragged onto a pane lists its folders, and a folder dropped on the bar
 // becomes a button that is still there after a save and a restart.
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeView>
 #include <filesystem>
 #include <memory>
 
@@ -82,6 +84,7 @@ private slots:
         test::TempDir dir;
         std::filesystem::copy_file(kExample, dir / "Zerin.ini");
         Session s(dir.path());
+        QVERIFY(QTest::qWaitForWindowActive(s.window.get()));
         const QStringList open = {"Home", "Root", "Temp", "Projects >", "Zerin", "Docs"};
         QCOMPARE(s.captions(), open);
         PathButton* projects = s.button("Projects >");
