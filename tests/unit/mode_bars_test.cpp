@@ -186,6 +186,8 @@ TEST_F(BarsFixture, RightBarShowsCommandsForTheSelectedTypes) {
     builder.RefreshBar();
     EXPECT_EQ(captions(z.bars.right), (std::vector<std::string>{"View", "Always", "Star"}));
     EXPECT_EQ(z.panes.selectedSuffixes[0], " txt jpg ");
+    EXPECT_FALSE(z.bars.right.elements()[4].visible);
+    EXPECT_EQ(z.bars.right.elements()[2].y, 21);
     // The same suffix twice is listed once; a folder's is "/", so a command for "/" shows.
     list.add(ListItem{"more.jpg", "/home/a/more.jpg", 0xffffff, {}, true, 0});
     list.add(ListItem{"docs", "/home/a/docs/", 0xffffff, {}, true, 0});
@@ -193,8 +195,6 @@ TEST_F(BarsFixture, RightBarShowsCommandsForTheSelectedTypes) {
     builder.RefreshBar();
     EXPECT_EQ(z.panes.selectedSuffixes[0], " txt jpg / ");
     EXPECT_EQ(captions(z.bars.right), (std::vector<std::string>{"View", "Always", "Star", "Dir"}));
-    EXPECT_FALSE(z.bars.right.elements()[4].visible);
-    EXPECT_EQ(z.bars.right.elements()[2].y, 21);
 }
 
 TEST_F(BarsFixture, TopClickRunsTheLinkedScriptUnlessRefused) {

@@ -20,7 +20,7 @@ protected:
         z.settings.textLog = true;
         registerAllCommands(z);
         fs.mountTable = {{"/", "ext4", "/dev/sda1"}};
-        fs.addFolder("/home/ann/docs");
+        fs.addFile("/home/ann/docs/plan.odt", "p");
         fs.addFile("/home/ann/todo.txt", "x");
         fs.addFolder("/work/zerin/src");
         fs.addFile("/work/zerin/README.md", "r");
@@ -97,8 +97,9 @@ TEST_F(PathBar, APathButtonShowsItsFolderInTheSourcePane) {
 TEST_F(PathBar, AGroupOfThreeFoldersDroppedOnAPaneListsAllThree) {
     EXPECT_TRUE(dropOnPane(z, 1, "Paths:GROUP:1"));
     EXPECT_EQ(z.panes.path(1), "Projects:");
-    EXPECT_EQ(tags(1), (std::vector<std::string>{"/work/zerin/src/", "/srv/www/", "/home/ann/docs/",
-                                                 "/work/zerin/README.md", "/srv/index.html"}));
+    // The folders of all three first, each folder's in reading order, then the files.
+    EXPECT_EQ(tags(1), (std::vector<std::string>{"/work/zerin/src/", "/srv/www/", "/work/zerin/README.md",
+                                                 "/srv/index.html", "/home/ann/docs/plan.odt"}));
     for (const char* folder : {"/work/zerin/", "/srv/", "/home/ann/docs/"})
         EXPECT_NE(z.txtDebug.text().find(std::string(paneMessage::kReading) + folder), std::string::npos) << folder;
     EXPECT_FALSE(z.panes.controls(1).parentEnabled);
