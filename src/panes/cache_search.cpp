@@ -101,6 +101,8 @@ bool searchFromPathBox(Zerin& zerin, int pane, std::string_view typed) {
     panes.controls(pane).pathText = searchText;
     panes.controls(pane).pathBack = 0;
     panes.controls(pane).pathFore = 0;
+    // Search results have no parent folder to go up to.
+    panes.controls(pane).parentEnabled = false;
     ListModel& list = panes.list(pane);
     list.clear();
     setFolderColumns(zerin, pane);

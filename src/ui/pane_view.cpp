@@ -98,6 +98,7 @@ PaneView::PaneView(Zerin& zerin, int pane, QWidget* parent)
     m_lvwList->installEventFilter(this);
     m_lvwList->viewport()->installEventFilter(this);
     m_cmdParent->installEventFilter(this);
+    m_txtPath->installEventFilter(this);
     m_rightDrag = new RightDragSelector(zerin, pane, m_lvwList);
     m_tmrBlink = new QTimer(this);
     m_tmrBlink->setObjectName(QStringLiteral("tmrBlink"));
@@ -249,6 +250,11 @@ bool PaneView::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (watched == m_lvwList->viewport() && dropEvent(event)) return true;
+    // A click into the path box makes the pane the source pane too; the list has no focus.
+    if (watched == m_txtPath && event->type() == QEvent::FocusIn) {
+        becomeSource();
+        focusLeftPanes(m_zerin);
+    }
     if (event->type() == QEvent::KeyPress && (watched == m_lvwList || watched == m_cmdParent)) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const int code = virtualKey(key);
@@ -257,17 +263,19 @@ bool PaneView::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched == m_lvwList->viewport() && event->type() == QEvent::Resize) fitColumns();
     if (watched == m_lvwList) {
-        if (event->type() == QEvent::FocusIn) {
-            const bool becomesSource = m_zerin.panes.sourcePane() != m_pane;
-            focusPane(m_zerin, m_pane);
-            if (becomesSource && m_zerin.settings.blink) {
-                m_blinkTicks = kBlinkTicks;
-                m_tmrBlink->start(std::max(kFastestBlink, m_zerin.settings.blinkInterval));
-            }
-        }
+        if (event->type() == QEvent::FocusIn) becomeSource();
         else if (event->type() == QEvent::FocusOut) focusLeftPanes(m_zerin);
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void PaneView::becomeSource() {
+    const bool becomesSource = m_zerin.panes.sourcePane() != m_pane;
+    focusPane(m_zerin, m_pane);
+    if (becomesSource && m_zerin.settings.blink) {
+        m_blinkTicks = kBlinkTicks;
+        m_tmrBlink->start(std::max(kFastestBlink, m_zerin.settings.blinkInterval));
+    }
 }
 
 bool PaneView::dropEvent(QEvent* event) {

@@ -68,6 +68,8 @@ private:
     void applySelection();
     void takeSelection();
     bool dropEvent(QEvent* event);
+    // The pane takes the source role (and blinks its path box when the setting asks).
+    void becomeSource();
     void blinkTick();
 
     Zerin& m_zerin;

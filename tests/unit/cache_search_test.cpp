@@ -76,6 +76,8 @@ TEST_F(CacheSearch, TwoWordsListOnlyEntriesWhoseLinesHoldBoth) {
     EXPECT_EQ(item.subItems[0].tag, "2048");
     EXPECT_EQ(item.subItems[0].text, z.panes.sizeFormat.format(2048));
     EXPECT_EQ(z.panes.controls(0).columns.at(1).tag, "Size");
+    // Results have no parent folder; going nowhere is not offered.
+    EXPECT_FALSE(z.panes.controls(0).parentEnabled);
 
     // One word: every line holding it, folders with their "/" and the folder colour.
     ASSERT_TRUE(searchFromPathBox(z, 0, "holiday"));
