@@ -1,5 +1,9 @@
 #include "panes/cache_search.h"
 
+#include <array>
+#include <cstring>
+#include <unordered_map>
+
 #include "core/text.h"
 #include "core/zerin.h"
 #include "panes/listing.h"
@@ -27,6 +31,47 @@ bool holdsAll(std::string_view haystack, const std::vector<std::string>& words) 
     return true;
 }
 
+// Finds one word by its rarest byte: memchr runs over the text at memory speed and stops
+// only where that byte is, far less often than at the word's first letter.
+class WordFinder {
+public:
+    // The word and byte to lead with: the byte of all the words that is least frequent in
+    // the first folders (about kSampleBytes of text).
+    static WordFinder rarest(const std::vector<CacheSearchIndex::Folder>& folders, const std::vector<std::string>& words) {
+        constexpr std::size_t kSampleBytes = 256 * 1024;
+        std::array<std::size_t, 256> counts{};
+        for (std::size_t f = 0, sampled = 0; f < folders.size() && sampled < kSampleBytes; ++f) {
+            for (unsigned char c : *folders[f].lower) ++counts[c];
+            sampled += folders[f].lower->size();
+        }
+        WordFinder best{words.front(), 0};
+        for (const std::string& w : words)
+            for (std::size_t i = 0; i < w.size(); ++i)
+                if (counts[static_cast<unsigned char>(w[i])] < counts[static_cast<unsigned char>(best.byte())])
+                    best = WordFinder{w, i};
+        return best;
+    }
+
+    // The next place of the word at or after `from`, npos for none.
+    std::size_t next(std::string_view text, std::size_t from) const {
+        for (std::size_t p = from + m_offset; p < text.size(); ++p) {
+            const void* hit = std::memchr(text.data() + p, byte(), text.size() - p);
+            if (!hit) break;
+            p = static_cast<std::size_t>(static_cast<const char*>(hit) - text.data());
+            const std::size_t start = p - m_offset;
+            if (text.substr(start, m_word.size()) == m_word) return start;
+        }
+        return std::string_view::npos;
+    }
+
+private:
+    WordFinder(std::string_view word, std::size_t offset) : m_word(word), m_offset(offset) {}
+    char byte() const { return m_word[m_offset]; }
+
+    std::string_view m_word;
+    std::size_t m_offset;
+};
+
 }  // namespace
 
 bool isSearchText(std::string_view typed) {
@@ -49,10 +94,21 @@ std::vector<std::string> searchWords(std::string_view typed) {
 
 std::shared_ptr<const std::vector<CacheSearchIndex::Folder>> CacheSearchIndex::current(const ListingCache& cache) {
     if (m_folders && m_version == cache.version()) return m_folders;
+    std::unordered_map<std::string_view, const Folder*> before;
+    if (m_folders) {
+        before.reserve(m_folders->size());
+        for (const Folder& folder : *m_folders) before.emplace(folder.key, &folder);
+    }
     auto folders = std::make_shared<std::vector<Folder>>();
     folders->reserve(cache.size());
-    for (const auto& [key, listingText] : cache.entries())
-        folders->push_back({key, listingText, text::lower(listingText)});
+    for (const auto& [key, listingText] : cache.entries()) {
+        const auto kept = before.find(key);
+        if (kept != before.end() && *kept->second->text == listingText)
+            folders->push_back(*kept->second);
+        else
+            folders->push_back({key, std::make_shared<const std::string>(listingText),
+                                std::make_shared<const std::string>(text::lower(listingText))});
+    }
     m_folders = std::move(folders);
     m_version = cache.version();
     return m_folders;
@@ -62,27 +118,32 @@ std::size_t searchCache(const std::vector<CacheSearchIndex::Folder>& folders, co
                         const std::function<bool(const SearchHit&)>& hit) {
     std::size_t hits = 0;
     if (words.empty()) return 0;
+    // The scan jumps from one place of a leading word to the next and looks at the other
+    // words only in the line around it, as grep does, instead of trying every word on
+    // every line.
+    const WordFinder leader = WordFinder::rarest(folders, words);
     for (const CacheSearchIndex::Folder& folder : folders) {
-        const std::string_view lower = folder.lower;
-        if (!holdsAll(lower, words)) continue;
+        const std::string_view lower = *folder.lower;
         // The first line is the folder's path, not an entry.
-        std::size_t start = lower.find('\n');
-        while (start != std::string_view::npos && start + 1 < lower.size()) {
-            ++start;
-            std::size_t end = lower.find('\n', start);
-            const std::size_t stop = end == std::string_view::npos ? lower.size() : end;
-            std::size_t length = stop - start;
+        const std::size_t entries = lower.find('\n');
+        if (entries == std::string_view::npos) continue;
+        std::size_t at = leader.next(lower, entries + 1);
+        while (at != std::string_view::npos) {
+            const std::size_t start = lower.rfind('\n', at) + 1;
+            const std::size_t end = lower.find('\n', at);
+            std::size_t length = (end == std::string_view::npos ? lower.size() : end) - start;
             if (length > 0 && lower[start + length - 1] == '\r') --length;
-            if (length > 0 && holdsAll(lower.substr(start, length), words)) {
+            if (holdsAll(lower.substr(start, length), words)) {
                 ListingLine line;
                 // The cached text has the same bytes in the same places as its lower-cased
                 // copy; only its letters keep their case.
-                if (parseListingLine(std::string_view(folder.text).substr(start, length), line)) {
+                if (parseListingLine(std::string_view(*folder.text).substr(start, length), line)) {
                     ++hits;
                     if (!hit({folder.key, std::string(line.name), line.size})) return hits;
                 }
             }
-            start = end;
+            if (end == std::string_view::npos) break;
+            at = leader.next(lower, end + 1);
         }
     }
     return hits;

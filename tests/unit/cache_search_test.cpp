@@ -94,8 +94,17 @@ TEST_F(CacheSearch, TwoWordsListOnlyEntriesWhoseLinesHoldBoth) {
 TEST_F(CacheSearch, TheCopyFollowsTheCacheAndAnEmptyCacheListsNothing) {
     ASSERT_TRUE(searchFromPathBox(z, 0, "beach"));
     EXPECT_EQ(tags().size(), 2u);
+    const auto before = z.panes.searchIndex.current(z.panes.cache);
     z.panes.cache.put("/music/", "/music/\r\n5,Beach party.ogg\r\n");
     ASSERT_TRUE(searchFromPathBox(z, 0, "beach"));
+    // Only the folder that changed was copied again; the others share their texts.
+    const auto after = z.panes.searchIndex.current(z.panes.cache);
+    ASSERT_EQ(before->size(), after->size());
+    for (std::size_t i = 0; i < after->size(); ++i)
+        EXPECT_EQ((*after)[i].lower == (*before)[i].lower, (*after)[i].key != "/music/") << (*after)[i].key;
+    // The copy held from before still shows the cache as it was.
+    for (const CacheSearchIndex::Folder& folder : *before)
+        if (folder.key == "/music/") EXPECT_EQ(folder.text->find("Beach party"), std::string::npos);
     EXPECT_EQ(tags(), (std::vector<std::string>{"/music/Beach party.ogg", "/photos/2020/Holiday beach.JPG",
                                                  "/photos/2020/beach.txt"}));
     z.panes.cache.clear();
