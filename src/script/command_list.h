@@ -37,7 +37,7 @@ inline constexpr unsigned kActsOnAnyArgument = 1u << 1;
     X( 10, Help,                "help",                  kPlain, 0) \
     X( 11, DoSet,               "do_set",                kActsOnAnyArgument, 15) \
     X( 12, Print,               "?",                     kPlain, 0) \
-    X( 13, DoFileCopy,          "do_file_copy",          kPlain, 0) \
+    X( 13, DoFileCopy,          "do_file_copy",          kActsOnAnyArgument, 0) \
     X( 14, DoIsFolder,          "do_is_folder",          kPlain, 5) \
     X( 15, DoTrimname,          "do_trimname",           kPlain, 0) \
     X( 16, DoTime,              "do_time",               kPlain, 0) \
@@ -87,8 +87,8 @@ inline constexpr unsigned kActsOnAnyArgument = 1u << 1;
     X( 60, DoScanselected,      "do_scanselected",       kPlain, 0) \
     X( 61, DoPhotoDate,         "do_photo_date",         kPlain, 0) \
     X( 62, DoTrimpath,          "do_trimpath",           kPlain, 0) \
-    X( 63, DoMakedir,           "do_makedir",            kPlain, 0) \
-    X( 64, DoFileRename,        "do_file_rename",        kPlain, 0) \
+    X( 63, DoMakedir,           "do_makedir",            kActsOnAnyArgument, 0) \
+    X( 64, DoFileRename,        "do_file_rename",        kActsOnAnyArgument, 0) \
     X( 65, DoDir,               "do_dir",                kPlain, 0) \
     X( 66, Window,              "window",                kPlain, 0) \
     X( 67, DoPause,             "do_pause",              kPlain, 0) \
@@ -105,7 +105,7 @@ inline constexpr unsigned kActsOnAnyArgument = 1u << 1;
     X( 78, DoTitlebar,          "do.titlebar",           kPlain, 0) \
     X( 79, DoRefresh,           "do.refresh",            kPlain, 0) \
     X( 80, FileExists,          "file.exists",           kPlain, 0) \
-    X( 81, FileCueToEditor,     "file.cue.to.editor",    kPlain, 0) \
+    X( 81, FileCueToEditor,     "file.cue.to.editor",    kActsOnAnyArgument, 0) \
     X( 82, FileCueStatus,       "file.cue.status",       kPlain, 0) \
     X( 83, FileCueCount,        "file.cue.count",        kPlain, 0) \
     X( 84, FileCueSource,       "file.cue.source",       kPlain, 0) \
