@@ -2,6 +2,7 @@
 # Photographs the path bar and a search from the path box on a virtual screen:
 #   docs/screenshots/path-bar-two-groups.png   two path groups, "Projects" open
 #   docs/screenshots/search-results.png        "song mp3" typed into a path box
+#   docs/screenshots/right-drag-selection.png  four results painted with the right button
 # Needs xvfb, openbox, xdotool and imagemagick, and a built ./build/src/zerin.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -64,24 +65,24 @@ import -window root docs/screenshots/path-bar-two-groups.png
 
 # Visit the band folders through the path box of the right pane, so that they are in the
 # listing cache, then search it.
-path_box() {
-    local geometry x y
-    geometry=$(xdotool getwindowgeometry --shell "$win")
-    eval "$geometry"
-    # The right pane's path box: the middle of the panes' right half, just below the top bar.
-    xdotool mousemove --window "$win" "${PATH_BOX_X:-700}" "${PATH_BOX_Y:-${1}}" click --repeat 3 1
-}
+# The right pane's path box, just below the top bar (the window sits at 0,0).
 type_path() {
-    path_box "$PATH_Y"
+    xdotool mousemove "${PATH_BOX_X:-700}" "${PATH_BOX_Y:-357}" click 1
     xdotool key ctrl+a type --delay 5 "$1"
     xdotool key Return
     sleep 0.5
 }
-PATH_Y=${PATH_BOX_Y:-365}
 for band in "Blue Night" "Red Dawn" "Gold Rush"; do type_path "$demo/Music/$band/"; done
 type_path "$demo/Photos/Summer/"
 type_path "$demo/Photos/"
 type_path "song mp3"
 sleep 1
 import -window root docs/screenshots/search-results.png
-echo "docs/screenshots/path-bar-two-groups.png and search-results.png refreshed"
+
+# Paint a selection with the right button over four results: the Size header sums them.
+xdotool mousemove 700 400 mousedown 3
+for y in 408 416 424 432 440 448; do xdotool mousemove 700 "$y"; sleep 0.05; done
+xdotool mouseup 3
+sleep 0.5
+import -window root docs/screenshots/right-drag-selection.png
+echo "docs/screenshots/path-bar-two-groups.png, search-results.png and right-drag-selection.png refreshed"

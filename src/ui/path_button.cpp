@@ -61,6 +61,8 @@ void PathButton::mouseMoveEvent(QMouseEvent* event) {
     mime->setText(QString::fromStdString(m_zerin.dragText));
     drag->setMimeData(mime);
     drag->exec(Qt::CopyAction | Qt::LinkAction);
+    // Dropped (the target has read it) or not: the drag is over.
+    m_zerin.dragText.clear();
 }
 
 }  // namespace zerin::ui
