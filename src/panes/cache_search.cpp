@@ -94,17 +94,24 @@ std::vector<std::string> searchWords(std::string_view typed) {
 
 std::shared_ptr<const std::vector<CacheSearchIndex::Folder>> CacheSearchIndex::current(const ListingCache& cache) {
     if (m_folders && m_version == cache.version()) return m_folders;
-    std::unordered_map<std::string_view, const Folder*> before;
-    if (m_folders) {
-        before.reserve(m_folders->size());
-        for (const Folder& folder : *m_folders) before.emplace(folder.key, &folder);
-    }
+    // A folder read again keeps its place in the cache and a new one comes last, so the
+    // old copy is mostly walked in step; the lookup by key is only for what moved.
+    const std::vector<Folder> none;
+    const std::vector<Folder>& old = m_folders ? *m_folders : none;
+    std::unordered_map<std::string_view, const Folder*> byKey;
+    auto previous = [&](std::size_t i, const std::string& key) -> const Folder* {
+        if (i < old.size() && old[i].key == key) return &old[i];
+        if (byKey.empty())
+            for (const Folder& folder : old) byKey.emplace(folder.key, &folder);
+        const auto found = byKey.find(key);
+        return found == byKey.end() ? nullptr : found->second;
+    };
     auto folders = std::make_shared<std::vector<Folder>>();
     folders->reserve(cache.size());
     for (const auto& [key, listingText] : cache.entries()) {
-        const auto kept = before.find(key);
-        if (kept != before.end() && *kept->second->text == listingText)
-            folders->push_back(*kept->second);
+        const Folder* kept = previous(folders->size(), key);
+        if (kept && *kept->text == listingText)
+            folders->push_back(*kept);
         else
             folders->push_back({key, std::make_shared<const std::string>(listingText),
                                 std::make_shared<const std::string>(text::lower(listingText))});
