@@ -1,6 +1,7 @@
 #include "panes/cache_search.h"
 
-#include <array>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 #include <unordered_map>
 
@@ -31,48 +32,34 @@ bool holdsAll(std::string_view haystack, const std::vector<std::string>& words) 
     return true;
 }
 
-// Finds one word by its rarest byte: memchr runs over the text at memory speed and stops
-// only where that byte is, far less often than at the word's first letter.
-class WordFinder {
-public:
-    // The word and byte to lead with: the byte of all the words that is least frequent in
-    // the first folders (about kSampleBytes of text).
-    static WordFinder rarest(const std::vector<CacheSearchIndex::Folder>& folders, const std::vector<std::string>& words) {
-        constexpr std::size_t kSampleBytes = 256 * 1024;
-        std::array<std::size_t, 256> counts{};
-        for (std::size_t f = 0, sampled = 0; f < folders.size() && sampled < kSampleBytes; ++f) {
-            for (unsigned char c : *folders[f].lower) ++counts[c];
-            sampled += folders[f].lower->size();
-        }
-        WordFinder best{words.front(), 0};
-        for (const std::string& w : words)
-            for (std::size_t i = 0; i < w.size(); ++i)
-                if (counts[static_cast<unsigned char>(w[i])] < counts[static_cast<unsigned char>(best.byte())])
-                    best = WordFinder{w, i};
-        return best;
-    }
-
-    // The next place of the word at or after `from`, npos for none.
-    std::size_t next(std::string_view text, std::size_t from) const {
-        for (std::size_t p = from + m_offset; p < text.size(); ++p) {
-            const void* hit = std::memchr(text.data() + p, byte(), text.size() - p);
-            if (!hit) break;
-            p = static_cast<std::size_t>(static_cast<const char*>(hit) - text.data());
-            const std::size_t start = p - m_offset;
-            if (text.substr(start, m_word.size()) == m_word) return start;
-        }
-        return std::string_view::npos;
-    }
-
-private:
-    WordFinder(std::string_view word, std::size_t offset) : m_word(word), m_offset(offset) {}
-    char byte() const { return m_word[m_offset]; }
-
-    std::string_view m_word;
-    std::size_t m_offset;
-};
-
 }  // namespace
+
+std::size_t WordFinder::next(std::string_view text, std::size_t from) const {
+    const std::size_t k = m_word.size();
+    if (k < 2 || std::endian::native != std::endian::little) return text.find(m_word, from);
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kHigh = 0x8080808080808080ULL;
+    const std::uint64_t first = kOnes * static_cast<unsigned char>(m_word.front());
+    const std::uint64_t last = kOnes * static_cast<unsigned char>(m_word.back());
+    std::size_t p = from;
+    // Eight places at a time: a byte of `x` is zero where the word's first and last
+    // letters both stand in their places. The borrow of the zero test can flag a byte
+    // above a true one too; every candidate is compared whole.
+    for (; p + k - 1 + 8 <= text.size(); p += 8) {
+        std::uint64_t a = 0, b = 0;
+        std::memcpy(&a, text.data() + p, 8);
+        std::memcpy(&b, text.data() + p + k - 1, 8);
+        const std::uint64_t x = (a ^ first) | (b ^ last);
+        for (std::uint64_t zero = (x - kOnes) & ~x & kHigh; zero != 0; zero &= zero - 1) {
+            const std::size_t at = p + static_cast<std::size_t>(std::countr_zero(zero)) / 8;
+            if (std::memcmp(text.data() + at + 1, m_word.data() + 1, k - 2) == 0 && text[at] == m_word.front() &&
+                text[at + k - 1] == m_word.back())
+                return at;
+        }
+    }
+    // The last places, where eight bytes no longer fit.
+    return text.find(m_word, p);
+}
 
 bool isSearchText(std::string_view typed) {
     if (text::trim(typed).starts_with('/')) return false;
@@ -110,11 +97,13 @@ std::shared_ptr<const std::vector<CacheSearchIndex::Folder>> CacheSearchIndex::c
     folders->reserve(cache.size());
     for (const auto& [key, listingText] : cache.entries()) {
         const Folder* kept = previous(folders->size(), key);
-        if (kept && *kept->text == listingText)
+        if (kept && kept->textBytes == listingText)
             folders->push_back(*kept);
-        else
-            folders->push_back({key, std::make_shared<const std::string>(listingText),
-                                std::make_shared<const std::string>(text::lower(listingText))});
+        else {
+            auto text = std::make_shared<const std::string>(listingText);
+            auto lower = std::make_shared<const std::string>(text::lower(listingText));
+            folders->push_back({key, text, lower, *text, *lower});
+        }
     }
     m_folders = std::move(folders);
     m_version = cache.version();
@@ -128,9 +117,12 @@ std::size_t searchCache(const std::vector<CacheSearchIndex::Folder>& folders, co
     // The scan jumps from one place of a leading word to the next and looks at the other
     // words only in the line around it, as grep does, instead of trying every word on
     // every line.
-    const WordFinder leader = WordFinder::rarest(folders, words);
+    std::size_t lead = 0;
+    for (std::size_t i = 1; i < words.size(); ++i)
+        if (words[i].size() > words[lead].size()) lead = i;
+    const WordFinder leader(words[lead]);
     for (const CacheSearchIndex::Folder& folder : folders) {
-        const std::string_view lower = *folder.lower;
+        const std::string_view lower = folder.lowerBytes;
         // The first line is the folder's path, not an entry.
         const std::size_t entries = lower.find('\n');
         if (entries == std::string_view::npos) continue;
@@ -144,7 +136,7 @@ std::size_t searchCache(const std::vector<CacheSearchIndex::Folder>& folders, co
                 ListingLine line;
                 // The cached text has the same bytes in the same places as its lower-cased
                 // copy; only its letters keep their case.
-                if (parseListingLine(std::string_view(*folder.text).substr(start, length), line)) {
+                if (parseListingLine(folder.textBytes.substr(start, length), line)) {
                     ++hits;
                     if (!hit({folder.key, std::string(line.name), line.size})) return hits;
                 }

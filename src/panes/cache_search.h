@@ -45,6 +45,9 @@ public:
         std::string key;
         std::shared_ptr<const std::string> text;   // as cached
         std::shared_ptr<const std::string> lower;  // the same bytes, ASCII letters lower-cased
+        // The bytes of the two, read by the search without going through the pointers.
+        std::string_view textBytes;
+        std::string_view lowerBytes;
     };
 
     // The copy for the cache as it is now: the one kept, when the cache has not changed
@@ -56,6 +59,18 @@ public:
 private:
     std::shared_ptr<const std::vector<Folder>> m_folders;
     std::uint64_t m_version = 0;
+};
+
+// Finds a word in a text eight places at a time, by its first and last letters together,
+// so that a letter the text is full of does not stop the scan at every turn.
+class WordFinder {
+public:
+    explicit WordFinder(std::string_view word) : m_word(word) {}
+    // The first place of the word at or after `from`, npos for none (as string_view::find).
+    std::size_t next(std::string_view text, std::size_t from) const;
+
+private:
+    std::string_view m_word;
 };
 
 // Calls `hit` for every entry line of every cached folder that holds all `words` (which

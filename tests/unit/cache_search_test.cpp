@@ -141,5 +141,22 @@ TEST_F(CacheSearch, ResultsAppearEveryHundredHitsAndAMoveDuringThePumpEndsTheSea
     EXPECT_EQ(tags().size(), 251u);
 }
 
+TEST(WordFinder, FindsWhatFindFindsFromEveryPlace) {
+    // Texts over a few letters, so that first and last letters of the words stand almost
+    // everywhere, the words overlap themselves and matches fall on every byte of a block.
+    std::uint32_t seed = 7;
+    auto random = [&seed] { return (seed = seed * 1103515245u + 12345u) >> 16; };
+    for (const std::string word : {"ab", "aba", "abca", "aaaa", "cabbac", "abcabcabcab"}) {
+        const WordFinder finder(word);
+        for (int round = 0; round < 40; ++round) {
+            std::string text(random() % 70, 'a');
+            for (char& c : text) c = "abc"[random() % 3];
+            const std::string_view view = text;
+            for (std::size_t from = 0; from <= text.size() + 1; ++from)
+                ASSERT_EQ(finder.next(view, from), view.find(word, from)) << word << " in " << text << " from " << from;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace zerin
