@@ -161,8 +161,8 @@ void BottomBar::rebuild() {
             connect(b, &PathButton::tagClicked, this, &BottomBar::clicked);
             m_buttons.push_back(b);
         }
-        const PathBarButton& spec = buttons[i];
-        m_buttons[i]->setButton(spec.caption, spec.tag, spec.group, spec.isGroup, spec.open);
+        const PathBarButton& shown = buttons[i];
+        m_buttons[i]->setButton(shown.caption, shown.tag, shown.group, shown.isGroup, shown.open);
         m_buttons[i]->setGeometry(places[next++]);
     }
     m_used = buttons.size();
