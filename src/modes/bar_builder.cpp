@@ -216,20 +216,6 @@ void BarBuilder::addLegacy(const ModeGroup& group, int& number, int& x, int& y, 
     }
 }
 
-std::string BarBuilder::selectedTypes(const ListModel& list) {
-    std::string types;
-    for (const ListItem& item : list.items()) {
-        if (!item.selected) continue;
-        std::string_view name = item.tag.empty() ? std::string_view(item.text) : std::string_view(item.tag);
-        std::size_t slash = name.find_last_of("/\\");
-        if (slash != std::string_view::npos) name = name.substr(slash + 1);
-        std::size_t dot = name.rfind('.');
-        types += " ";
-        if (dot != std::string_view::npos) types += text::lower(name.substr(dot + 1));
-    }
-    return types;
-}
-
 bool BarBuilder::suitsSelection(std::string_view script, std::string_view selectedTypes) {
     if (!hasHeader("associated_types", script)) return true;
     std::string value = text::lower(text::trim(headerValue("associated_types", script)));
@@ -251,7 +237,12 @@ void BarBuilder::RefreshBar() {
     CommandBar& bar = m_zerin.bars.right;
     BuildGuard guard(m_zerin.bars.buildingRight);
     if (!guard.entered()) return;
-    const std::string types = selectedTypes(m_zerin.panes.list(m_zerin.panes.sourcePane()));
+    // The suffixes of the source pane's selection, collected with its size; a right-button
+    // drag that is still going keeps its running total and recomputes at its end.
+    PaneModel& panes = m_zerin.panes;
+    const int source = panes.sourcePane();
+    if (!panes.rightDrag.active()) recomputeSelection(panes, source);
+    const std::string types = panes.selectedSuffixes[static_cast<std::size_t>(source)];
     const int row = rowHeight();
     int number = 0;
     int y = 0;

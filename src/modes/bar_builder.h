@@ -27,9 +27,8 @@ public:
     // Fills the right bar with the bar commands that suit the source pane's selection.
     void RefreshBar();
 
-    // " jpg gif": a blank and the lower-cased suffix of each selected entry.
-    static std::string selectedTypes(const ListModel& list);
-    // The ASSOCIATED_TYPES rule against a selected-types text.
+    // The ASSOCIATED_TYPES rule against a selected-types text (" jpg gif ", as
+    // recomputeSelection collects it).
     static bool suitsSelection(std::string_view script, std::string_view selectedTypes);
 
     int rowHeight();

@@ -1,5 +1,10 @@
 #include "panes/cache_search.h"
 
+#include <bit>
+#include <cstdint>
+#include <cstring>
+#include <unordered_map>
+
 #include "core/text.h"
 #include "core/zerin.h"
 #include "panes/listing.h"
@@ -29,6 +34,33 @@ bool holdsAll(std::string_view haystack, const std::vector<std::string>& words) 
 
 }  // namespace
 
+std::size_t WordFinder::next(std::string_view text, std::size_t from) const {
+    const std::size_t k = m_word.size();
+    if (k < 2 || std::endian::native != std::endian::little) return text.find(m_word, from);
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kHigh = 0x8080808080808080ULL;
+    const std::uint64_t first = kOnes * static_cast<unsigned char>(m_word.front());
+    const std::uint64_t last = kOnes * static_cast<unsigned char>(m_word.back());
+    std::size_t p = from;
+    // Eight places at a time: a byte of `x` is zero where the word's first and last
+    // letters both stand in their places. The borrow of the zero test can flag a byte
+    // above a true one too; every candidate is compared whole.
+    for (; p + k - 1 + 8 <= text.size(); p += 8) {
+        std::uint64_t a = 0, b = 0;
+        std::memcpy(&a, text.data() + p, 8);
+        std::memcpy(&b, text.data() + p + k - 1, 8);
+        const std::uint64_t x = (a ^ first) | (b ^ last);
+        for (std::uint64_t zero = (x - kOnes) & ~x & kHigh; zero != 0; zero &= zero - 1) {
+            const std::size_t at = p + static_cast<std::size_t>(std::countr_zero(zero)) / 8;
+            if (std::memcmp(text.data() + at + 1, m_word.data() + 1, k - 2) == 0 && text[at] == m_word.front() &&
+                text[at + k - 1] == m_word.back())
+                return at;
+        }
+    }
+    // The last places, where eight bytes no longer fit.
+    return text.find(m_word, p);
+}
+
 bool isSearchText(std::string_view typed) {
     if (text::trim(typed).starts_with('/')) return false;
     if (!PaneLocation::parse(typed).is(PaneKind::SearchResults)) return false;
@@ -49,10 +81,30 @@ std::vector<std::string> searchWords(std::string_view typed) {
 
 std::shared_ptr<const std::vector<CacheSearchIndex::Folder>> CacheSearchIndex::current(const ListingCache& cache) {
     if (m_folders && m_version == cache.version()) return m_folders;
+    // A folder read again keeps its place in the cache and a new one comes last, so the
+    // old copy is mostly walked in step; the lookup by key is only for what moved.
+    const std::vector<Folder> none;
+    const std::vector<Folder>& old = m_folders ? *m_folders : none;
+    std::unordered_map<std::string_view, const Folder*> byKey;
+    auto previous = [&](std::size_t i, const std::string& key) -> const Folder* {
+        if (i < old.size() && old[i].key == key) return &old[i];
+        if (byKey.empty())
+            for (const Folder& folder : old) byKey.emplace(folder.key, &folder);
+        const auto found = byKey.find(key);
+        return found == byKey.end() ? nullptr : found->second;
+    };
     auto folders = std::make_shared<std::vector<Folder>>();
     folders->reserve(cache.size());
-    for (const auto& [key, listingText] : cache.entries())
-        folders->push_back({key, listingText, text::lower(listingText)});
+    for (const auto& [key, listingText] : cache.entries()) {
+        const Folder* kept = previous(folders->size(), key);
+        if (kept && kept->textBytes == listingText)
+            folders->push_back(*kept);
+        else {
+            auto text = std::make_shared<const std::string>(listingText);
+            auto lower = std::make_shared<const std::string>(text::lower(listingText));
+            folders->push_back({key, text, lower, *text, *lower});
+        }
+    }
     m_folders = std::move(folders);
     m_version = cache.version();
     return m_folders;
@@ -62,27 +114,35 @@ std::size_t searchCache(const std::vector<CacheSearchIndex::Folder>& folders, co
                         const std::function<bool(const SearchHit&)>& hit) {
     std::size_t hits = 0;
     if (words.empty()) return 0;
+    // The scan jumps from one place of a leading word to the next and looks at the other
+    // words only in the line around it, as grep does, instead of trying every word on
+    // every line.
+    std::size_t lead = 0;
+    for (std::size_t i = 1; i < words.size(); ++i)
+        if (words[i].size() > words[lead].size()) lead = i;
+    const WordFinder leader(words[lead]);
     for (const CacheSearchIndex::Folder& folder : folders) {
-        const std::string_view lower = folder.lower;
-        if (!holdsAll(lower, words)) continue;
+        const std::string_view lower = folder.lowerBytes;
         // The first line is the folder's path, not an entry.
-        std::size_t start = lower.find('\n');
-        while (start != std::string_view::npos && start + 1 < lower.size()) {
-            ++start;
-            std::size_t end = lower.find('\n', start);
-            const std::size_t stop = end == std::string_view::npos ? lower.size() : end;
-            std::size_t length = stop - start;
+        const std::size_t entries = lower.find('\n');
+        if (entries == std::string_view::npos) continue;
+        std::size_t at = leader.next(lower, entries + 1);
+        while (at != std::string_view::npos) {
+            const std::size_t start = lower.rfind('\n', at) + 1;
+            const std::size_t end = lower.find('\n', at);
+            std::size_t length = (end == std::string_view::npos ? lower.size() : end) - start;
             if (length > 0 && lower[start + length - 1] == '\r') --length;
-            if (length > 0 && holdsAll(lower.substr(start, length), words)) {
+            if (holdsAll(lower.substr(start, length), words)) {
                 ListingLine line;
                 // The cached text has the same bytes in the same places as its lower-cased
                 // copy; only its letters keep their case.
-                if (parseListingLine(std::string_view(folder.text).substr(start, length), line)) {
+                if (parseListingLine(folder.textBytes.substr(start, length), line)) {
                     ++hits;
                     if (!hit({folder.key, std::string(line.name), line.size})) return hits;
                 }
             }
-            start = end;
+            if (end == std::string_view::npos) break;
+            at = leader.next(lower, end + 1);
         }
     }
     return hits;
@@ -101,6 +161,8 @@ bool searchFromPathBox(Zerin& zerin, int pane, std::string_view typed) {
     panes.controls(pane).pathText = searchText;
     panes.controls(pane).pathBack = 0;
     panes.controls(pane).pathFore = 0;
+    // Search results have no parent folder to go up to.
+    panes.controls(pane).parentEnabled = false;
     ListModel& list = panes.list(pane);
     list.clear();
     setFolderColumns(zerin, pane);

@@ -39,14 +39,21 @@ struct SearchHit {
 // The lower-cased copy of the cache with the texts it was made from.
 class CacheSearchIndex {
 public:
+    // Shared between copies, so that a folder whose listing did not change keeps its
+    // texts from one copy to the next.
     struct Folder {
         std::string key;
-        std::string text;   // as cached
-        std::string lower;  // the same bytes, ASCII letters lower-cased
+        std::shared_ptr<const std::string> text;   // as cached
+        std::shared_ptr<const std::string> lower;  // the same bytes, ASCII letters lower-cased
+        // The bytes of the two, read by the search without going through the pointers.
+        std::string_view textBytes;
+        std::string_view lowerBytes;
     };
 
     // The copy for the cache as it is now: the one kept, when the cache has not changed
-    // since it was made. The copy stays valid for whoever holds it while the cache changes.
+    // since it was made; otherwise a new one that lower-cases only the folders whose text
+    // changed (one folder read must not make the next search copy the whole cache). The
+    // copy stays valid for whoever holds it while the cache changes.
     std::shared_ptr<const std::vector<Folder>> current(const ListingCache& cache);
 
 private:
@@ -54,8 +61,20 @@ private:
     std::uint64_t m_version = 0;
 };
 
+// Finds a word in a text eight places at a time, by its first and last letters together,
+// so that a letter the text is full of does not stop the scan at every turn.
+class WordFinder {
+public:
+    explicit WordFinder(std::string_view word) : m_word(word) {}
+    // The first place of the word at or after `from`, npos for none (as string_view::find).
+    std::size_t next(std::string_view text, std::size_t from) const;
+
+private:
+    std::string_view m_word;
+};
+
 // Calls `hit` for every entry line of every cached folder that holds all `words` (which
-// are lower case); a folder whose whole text lacks one of them is skipped. `hit` returns
+// are lower case). `hit` returns
 // false to stop the search. Returns the number of hits.
 std::size_t searchCache(const std::vector<CacheSearchIndex::Folder>& folders, const std::vector<std::string>& words,
                         const std::function<bool(const SearchHit&)>& hit);

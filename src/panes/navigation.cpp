@@ -115,10 +115,13 @@ bool openItem(Zerin& zerin, int pane, int row) {
         case OpenKind::Archive: return openArchive(zerin, pane, tag);
         case OpenKind::File: {
             // A text file opens in the text editor, which the work area then shows; any
-            // other file goes to the desktop, which does not tell the user when it fails.
+            // other file goes to the desktop. The user opened it, so a failure is said
+            // once, with the file (the desktop itself says nothing).
             if (text::lower(tag).ends_with(".txt")) return zerin.openInTextEditor && zerin.openInTextEditor(tag);
             ShellError raised;
-            return shellEx(zerin.platform.shell, tag, kShellShowMode, "", "", "open", raised);
+            if (shellEx(zerin.platform.shell, tag, kShellShowMode, "", "", "open", raised)) return true;
+            tell(zerin, raised.description + "\n\"" + tag + "\"");
+            return false;
         }
         case OpenKind::Nothing: return false;
     }

@@ -89,6 +89,8 @@ MainWindow::MainWindow(Zerin& zerin, QWidget* parent) : QMainWindow(parent), m_z
     connect(m_rightBar, &RightBar::focusSizeHandle, this, [this] { m_sizeHandle->setFocus(Qt::OtherFocusReason); });
     connect(m_rightBar, &RightBar::focusList, m_panes, [this](int pane) { m_panes->focusList(m_panesShown ? pane : 0); });
     connect(m_panes, &PanesRegion::selectionChanged, this, [this] { BarBuilder(m_zerin).RefreshBar(); });
+    // A group opened or closed can add or remove a row of path buttons.
+    connect(m_bottomBar, &BottomBar::heightChanged, this, [this] { runResize(); });
 
     // The saved default background is this window's own: the regions keep their look
     // until the dark background mode gives them another.
@@ -231,7 +233,7 @@ void MainWindow::resizeSteps() {
     m_zerin.bars.topWidth = w - 1;
     BarBuilder(m_zerin).ModeCommandsLoad();
     const int topHeight = m_zerin.bars.top.height + 2 * kTopBarPadding;
-    const int bottomHeight = m_bottomBarShown ? m_bottomBar->preferredHeight() : 0;
+    const int bottomHeight = m_bottomBarShown ? m_bottomBar->heightFor(w) : 0;
     const int maxWork = std::max(0, h - topHeight - bottomHeight - kMinPanesHeight);
     const int work = std::min<int>(m_workAreaHeight, maxWork);
 

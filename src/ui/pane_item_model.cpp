@@ -1,6 +1,9 @@
 #include "ui/pane_item_model.h"
 
 #include <QApplication>
+#include <QMimeData>
+#include <QUrl>
+#include <set>
 #include <QStyle>
 
 #include "app/program.h"
@@ -90,6 +93,32 @@ QVariant PaneItemModel::headerData(int section, Qt::Orientation orientation, int
     if (role == Qt::TextAlignmentRole)
         return QVariant((column.rightAligned ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     return {};
+}
+
+Qt::ItemFlags PaneItemModel::flags(const QModelIndex& index) const {
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    return index.isValid() ? f | Qt::ItemIsDragEnabled : f;
+}
+
+QStringList PaneItemModel::mimeTypes() const { return {QStringLiteral("text/plain"), QStringLiteral("text/uri-list")}; }
+
+QMimeData* PaneItemModel::mimeData(const QModelIndexList& indexes) const {
+    const auto& items = m_zerin.panes.list(m_pane).items();
+    std::set<int> rows;
+    for (const QModelIndex& index : indexes)
+        if (index.isValid() && index.row() < static_cast<int>(items.size())) rows.insert(index.row());
+    auto* mime = new QMimeData;
+    QList<QUrl> urls;
+    m_zerin.dragText.clear();
+    for (int row : rows) {
+        const std::string& tag = items[static_cast<std::size_t>(row)].tag;
+        if (!tag.starts_with('/')) continue;
+        urls << QUrl::fromLocalFile(QFile::decodeName(QByteArray(tag.data(), static_cast<qsizetype>(tag.size()))));
+        if (m_zerin.dragText.empty() && tag.ends_with('/')) m_zerin.dragText = tag;
+    }
+    if (!m_zerin.dragText.empty()) mime->setText(toQString(m_zerin.dragText));
+    if (!urls.isEmpty()) mime->setUrls(urls);
+    return mime;
 }
 
 void PaneItemModel::refreshHeaders() {

@@ -1,7 +1,14 @@
 #include "ui/pane_view.h"
 #include "ui/ui_style.h"
 
+#include <QClipboard>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMimeData>
+#include <QTimer>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -12,12 +19,16 @@
 #include <QVBoxLayout>
 
 #include "app/program.h"
+#include "panes/pane_actions.h"
 #include "panes/pane_colours.h"
 #include "panes/pane_roles.h"
 #include "panes/selection_size.h"
 #include "platform/linux/mime_file_icons.h"
 #include "ui/key_table.h"
 #include "ui/pane_item_model.h"
+#include "ui/dropped_text.h"
+#include "ui/right_drag_selector.h"
+#include "platform/linux/qt_strings.h"
 
 namespace zerin::ui {
 
@@ -25,6 +36,9 @@ namespace {
 
 constexpr int kSmallIcon = 16;
 constexpr int kLargeIcon = 32;
+// Three flashes of the path box: six changes of its colours.
+constexpr int kBlinkTicks = 6;
+constexpr int kFastestBlink = 50;
 
 // The MIME icons replace the extension-based choice once a Qt front-end exists.
 void useMimeIcons(Zerin& zerin) {
@@ -77,9 +91,17 @@ PaneView::PaneView(Zerin& zerin, int pane, QWidget* parent)
     palette.setColor(QPalette::Window, toQColor(paneColour::kWindowBack));
     palette.setColor(QPalette::Highlight, QColor(0x30, 0x40, 0x60));
     m_lvwList->setPalette(palette);
+    // Items are dragged out (a folder as its path, files as file addresses); what is
+    // dropped in is a drag text, handled by whoever connects textDropped.
+    m_lvwList->setDragEnabled(true);
+    m_lvwList->setAcceptDrops(true);
     m_lvwList->installEventFilter(this);
     m_lvwList->viewport()->installEventFilter(this);
     m_cmdParent->installEventFilter(this);
+    m_txtPath->installEventFilter(this);
+    m_rightDrag = new RightDragSelector(zerin, pane, m_lvwList);
+    m_tmrBlink = new QTimer(this);
+    m_tmrBlink->setObjectName(QStringLiteral("tmrBlink"));
 
     auto* top = new QHBoxLayout;
     top->setContentsMargins(0, 0, 0, 0);
@@ -106,6 +128,12 @@ PaneView::PaneView(Zerin& zerin, int pane, QWidget* parent)
     // Sizes measured later make the Size column wider.
     connect(m_model, &QAbstractItemModel::dataChanged, this, [this] { fitColumns(); });
     connect(m_lvwList->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { takeSelection(); });
+    connect(m_rightDrag, &RightDragSelector::painted, this, [this] { emit selectionChanged(m_pane); });
+    connect(m_rightDrag, &RightDragSelector::clicked, this, [this](const QPoint& global) {
+        emit selectionChanged(m_pane);
+        openMenu(global);
+    });
+    connect(m_tmrBlink, &QTimer::timeout, this, &PaneView::blinkTick);
 
     m_controlsObserver = zerin.panes.addControlsObserver([this](int changed) {
         if (changed == m_pane) showControls();
@@ -214,6 +242,19 @@ bool PaneView::parentKey(int key, int shift) {
 }
 
 bool PaneView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched == m_lvwList &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Menu) {
+        const QModelIndex current = m_lvwList->currentIndex();
+        const QRect at = current.isValid() ? m_lvwList->visualRect(current) : QRect();
+        openMenu(m_lvwList->viewport()->mapToGlobal(at.center()));
+        return true;
+    }
+    if (watched == m_lvwList->viewport() && dropEvent(event)) return true;
+    // A click into the path box makes the pane the source pane too; the list has no focus.
+    if (watched == m_txtPath && event->type() == QEvent::FocusIn) {
+        becomeSource();
+        focusLeftPanes(m_zerin);
+    }
     if (event->type() == QEvent::KeyPress && (watched == m_lvwList || watched == m_cmdParent)) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const int code = virtualKey(key);
@@ -222,10 +263,78 @@ bool PaneView::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched == m_lvwList->viewport() && event->type() == QEvent::Resize) fitColumns();
     if (watched == m_lvwList) {
-        if (event->type() == QEvent::FocusIn) focusPane(m_zerin, m_pane);
+        if (event->type() == QEvent::FocusIn) becomeSource();
         else if (event->type() == QEvent::FocusOut) focusLeftPanes(m_zerin);
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void PaneView::becomeSource() {
+    const bool becomesSource = m_zerin.panes.sourcePane() != m_pane;
+    focusPane(m_zerin, m_pane);
+    if (becomesSource && m_zerin.settings.blink) {
+        m_blinkTicks = kBlinkTicks;
+        m_tmrBlink->start(std::max(kFastestBlink, m_zerin.settings.blinkInterval));
+    }
+}
+
+bool PaneView::dropEvent(QEvent* event) {
+    switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto* drag = static_cast<QDragMoveEvent*>(event);
+            // A list's own items dropped back on it go nowhere; files without a folder are
+            // not taken here.
+            if (drag->source() != m_lvwList && !droppedText(drag, m_zerin.dragText).empty())
+                drag->acceptProposedAction();
+            else
+                drag->ignore();
+            return true;
+        }
+        case QEvent::Drop: {
+            auto* drop = static_cast<QDropEvent*>(event);
+            const std::string text = droppedText(drop, m_zerin.dragText);
+            if (drop->source() == m_lvwList || text.empty()) return true;
+            drop->acceptProposedAction();
+            emit textDropped(m_pane, text);
+            return true;
+        }
+        default: return false;
+    }
+}
+
+void PaneView::blinkTick() {
+    if (--m_blinkTicks <= 0) {
+        m_tmrBlink->stop();
+        showControls();
+        return;
+    }
+    if (m_blinkTicks % 2 == 1) {
+        paint(m_txtPath, paneColour::kPathActiveFore, paneColour::kPathActiveBack);
+    } else {
+        showControls();
+    }
+}
+
+QMenu* PaneView::openMenu(const QPoint& global) {
+    const std::vector<std::string> paths = selectedPaths(m_zerin.panes, m_pane);
+    if (paths.empty()) return nullptr;
+    delete m_menu;
+    m_menu = new QMenu(this);
+    m_menu->setObjectName(QStringLiteral("mnuPane"));
+    int row = m_lvwList->currentIndex().row();
+    const auto& items = m_zerin.panes.list(m_pane).items();
+    if (row < 0 || static_cast<std::size_t>(row) >= items.size() || !items[static_cast<std::size_t>(row)].selected)
+        for (row = 0; row < static_cast<int>(items.size()) && !items[static_cast<std::size_t>(row)].selected;) ++row;
+    m_menu->addAction(toQString(paneActionText::kOpen), this, [this, row] { emit itemActivated(m_pane, row); });
+    m_menu->addAction(toQString(paneActionText::kOpenWith), this, [this, paths] {
+        if (auto program = m_zerin.platform.dialogs.inputBox(paneActionText::kOpenWithPrompt, m_zerin.settings.fontSize))
+            openWith(m_zerin, *program, paths);
+    });
+    m_menu->addAction(toQString(paneActionText::kCopyPath), this,
+                      [paths] { QGuiApplication::clipboard()->setText(toQString(pathsText(paths))); });
+    m_menu->popup(global);
+    return m_menu;
 }
 
 void PaneView::resizeEvent(QResizeEvent* event) {

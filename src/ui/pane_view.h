@@ -5,9 +5,12 @@
 #pragma once
 
 #include <QWidget>
+#include <string>
 
 class QLineEdit;
+class QMenu;
 class QPushButton;
+class QTimer;
 class QTreeView;
 
 namespace zerin {
@@ -17,6 +20,7 @@ class Zerin;
 namespace zerin::ui {
 
 class PaneItemModel;
+class RightDragSelector;
 
 class PaneView : public QWidget {
     Q_OBJECT
@@ -31,6 +35,12 @@ public:
     PaneItemModel* itemModel() const { return m_model; }
     // Shows the path box, parent button and columns as the model has them now.
     void refreshPath() { showControls(); }
+    RightDragSelector* rightDrag() const { return m_rightDrag; }
+    // tmrBlink: flashes the path box when the pane becomes the source pane (blink setting).
+    QTimer* blinkTimer() const { return m_tmrBlink; }
+    // The context menu for the selected items, at `global`; nullptr with nothing selected.
+    // The menu is open (not modal) when this returns.
+    QMenu* openMenu(const QPoint& global);
 
 signals:
     // The user changed the selection of the list.
@@ -42,6 +52,8 @@ signals:
     // Tab, or the left key in the right pane and the right key in the left pane: the
     // focus goes to the other pane's list.
     void focusAcross(int pane);
+    // A drag text dropped on the list (a path button, a group, a folder).
+    void textDropped(int pane, const std::string& text);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -55,6 +67,10 @@ private:
     void fitColumns();
     void applySelection();
     void takeSelection();
+    bool dropEvent(QEvent* event);
+    // The pane takes the source role (and blinks its path box when the setting asks).
+    void becomeSource();
+    void blinkTick();
 
     Zerin& m_zerin;
     int m_pane;
@@ -62,6 +78,10 @@ private:
     QPushButton* m_cmdParent;
     QTreeView* m_lvwList;
     PaneItemModel* m_model;
+    RightDragSelector* m_rightDrag;
+    QTimer* m_tmrBlink;
+    QMenu* m_menu = nullptr;
+    int m_blinkTicks = 0;
     int m_controlsObserver = 0;
     bool m_applyingSelection = false;
 };

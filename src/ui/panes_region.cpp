@@ -10,6 +10,7 @@
 #include "panes/cache_search.h"
 #include "panes/navigation.h"
 #include "panes/pane_refresh.h"
+#include "panes/path_bar.h"
 #include "ui/main_window_texts.h"
 #include "ui/pane_view.h"
 #include "ui/tool_tips.h"
@@ -31,6 +32,8 @@ PanesRegion::PanesRegion(Zerin& zerin, ToolTips& tips, QWidget* parent) : QWidge
         connect(view, &PaneView::itemActivated, this, &PanesRegion::openItem);
         connect(view, &PaneView::parentClicked, this, &PanesRegion::openParent);
         connect(view, &PaneView::pathEntered, this, &PanesRegion::openTyped);
+        connect(view, &PaneView::textDropped, this,
+                [this](int pane, const std::string& text) { dropOnPane(m_zerin, pane, text); });
         connect(view, &PaneView::focusAcross, this, [this](int from) { focusList(from == 0 ? 1 : 0); });
     }
 }

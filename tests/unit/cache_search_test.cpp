@@ -76,6 +76,8 @@ TEST_F(CacheSearch, TwoWordsListOnlyEntriesWhoseLinesHoldBoth) {
     EXPECT_EQ(item.subItems[0].tag, "2048");
     EXPECT_EQ(item.subItems[0].text, z.panes.sizeFormat.format(2048));
     EXPECT_EQ(z.panes.controls(0).columns.at(1).tag, "Size");
+    // Results have no parent folder; going nowhere is not offered.
+    EXPECT_FALSE(z.panes.controls(0).parentEnabled);
 
     // One word: every line holding it, folders with their "/" and the folder colour.
     ASSERT_TRUE(searchFromPathBox(z, 0, "holiday"));
@@ -92,8 +94,17 @@ TEST_F(CacheSearch, TwoWordsListOnlyEntriesWhoseLinesHoldBoth) {
 TEST_F(CacheSearch, TheCopyFollowsTheCacheAndAnEmptyCacheListsNothing) {
     ASSERT_TRUE(searchFromPathBox(z, 0, "beach"));
     EXPECT_EQ(tags().size(), 2u);
+    const auto before = z.panes.searchIndex.current(z.panes.cache);
     z.panes.cache.put("/music/", "/music/\r\n5,Beach party.ogg\r\n");
     ASSERT_TRUE(searchFromPathBox(z, 0, "beach"));
+    // Only the folder that changed was copied again; the others share their texts.
+    const auto after = z.panes.searchIndex.current(z.panes.cache);
+    ASSERT_EQ(before->size(), after->size());
+    for (std::size_t i = 0; i < after->size(); ++i)
+        EXPECT_EQ((*after)[i].lower == (*before)[i].lower, (*after)[i].key != "/music/") << (*after)[i].key;
+    // The copy held from before still shows the cache as it was.
+    for (const CacheSearchIndex::Folder& folder : *before)
+        if (folder.key == "/music/") EXPECT_EQ(folder.text->find("Beach party"), std::string::npos);
     EXPECT_EQ(tags(), (std::vector<std::string>{"/music/Beach party.ogg", "/photos/2020/Holiday beach.JPG",
                                                  "/photos/2020/beach.txt"}));
     z.panes.cache.clear();
@@ -128,6 +139,23 @@ TEST_F(CacheSearch, ResultsAppearEveryHundredHitsAndAMoveDuringThePumpEndsTheSea
     };
     ASSERT_TRUE(searchFromPathBox(z, 0, "match"));
     EXPECT_EQ(tags().size(), 251u);
+}
+
+TEST(WordFinder, FindsWhatFindFindsFromEveryPlace) {
+    // Texts over a few letters, so that first and last letters of the words stand almost
+    // everywhere, the words overlap themselves and matches fall on every byte of a block.
+    std::uint32_t seed = 7;
+    auto random = [&seed] { return (seed = seed * 1103515245u + 12345u) >> 16; };
+    for (const std::string word : {"ab", "aba", "abca", "aaaa", "cabbac", "abcabcabcab"}) {
+        const WordFinder finder(word);
+        for (int round = 0; round < 40; ++round) {
+            std::string text(random() % 70, 'a');
+            for (char& c : text) c = "abc"[random() % 3];
+            const std::string_view view = text;
+            for (std::size_t from = 0; from <= text.size() + 1; ++from)
+                ASSERT_EQ(finder.next(view, from), view.find(word, from)) << word << " in " << text << " from " << from;
+        }
+    }
 }
 
 }  // namespace

@@ -185,9 +185,16 @@ TEST_F(BarsFixture, RightBarShowsCommandsForTheSelectedTypes) {
     list.mutableItems()[1].selected = true;
     builder.RefreshBar();
     EXPECT_EQ(captions(z.bars.right), (std::vector<std::string>{"View", "Always", "Star"}));
-    EXPECT_EQ(BarBuilder::selectedTypes(list), " txt jpg");
+    EXPECT_EQ(z.panes.selectedSuffixes[0], " txt jpg ");
     EXPECT_FALSE(z.bars.right.elements()[4].visible);
     EXPECT_EQ(z.bars.right.elements()[2].y, 21);
+    // The same suffix twice is listed once; a folder's is "/", so a command for "/" shows.
+    list.add(ListItem{"more.jpg", "/home/a/more.jpg", 0xffffff, {}, true, 0});
+    list.add(ListItem{"docs", "/home/a/docs/", 0xffffff, {}, true, 0});
+    store(script("Dir", "barmenu", "#ASSOCIATED_TYPES=/\r\n#INDEX=5\r\n"));
+    builder.RefreshBar();
+    EXPECT_EQ(z.panes.selectedSuffixes[0], " txt jpg / ");
+    EXPECT_EQ(captions(z.bars.right), (std::vector<std::string>{"View", "Always", "Star", "Dir"}));
 }
 
 TEST_F(BarsFixture, TopClickRunsTheLinkedScriptUnlessRefused) {

@@ -96,12 +96,15 @@ TEST_F(Navigation, OpeningADriveAndAFolderEntersThem) {
     ASSERT_TRUE(openItem(z, 0, row("/music/rock/")));
     EXPECT_EQ(z.panes.path(0), "/music/rock/");
     EXPECT_EQ(tags(), (std::vector<std::string>{"/music/rock/old/", "/music/rock/song.ogg"}));
-    // Opened rows out of range and plain files (not text) change nothing.
+    // Opened rows out of range change nothing; a plain file (not text) without a desktop
+    // to open it leaves the pane and says why, once.
     EXPECT_FALSE(openItem(z, 0, 99));
     EXPECT_FALSE(openItem(z, 0, -1));
+    EXPECT_TRUE(shown().empty());
     EXPECT_FALSE(openItem(z, 0, row("/music/rock/song.ogg")));
     EXPECT_EQ(z.panes.path(0), "/music/rock/");
-    EXPECT_TRUE(shown().empty());
+    ASSERT_EQ(shown().size(), 1u);
+    EXPECT_EQ(shown()[0].text.substr(0, shown()[0].text.find('\n')), "No application is associated with this file type.");
 }
 
 TEST_F(Navigation, UpFromAnArchiveReturnsToItsFolderWithTheArchiveSelected) {

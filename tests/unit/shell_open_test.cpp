@@ -13,6 +13,7 @@
 #include "fake_platform.h"
 #include "memory_file_system.h"
 #include "panes/navigation.h"
+#include "panes/pane_actions.h"
 #include "panes/pane_model.h"
 #include "platform/linux/monotonic_clock.h"
 #include "platform/linux/posix_processes.h"
@@ -167,11 +168,38 @@ TEST(PaneOpen, AFileThatIsNoTextNorArchiveGoesToTheShell) {
     ASSERT_EQ(shell.requests.size(), 1u);
     EXPECT_EQ(shell.requests[0].file, "/p/photo one.jpg");
     EXPECT_EQ(shell.requests[0].verb, "open");
+    EXPECT_TRUE(fp.dialogs.shown.empty());
+    // A failure the user caused is shown to the user, once, with the file's name.
     shell.answer = shellResult::kNoAssociation;
     EXPECT_FALSE(openItem(z, 0, 0));
+    ASSERT_EQ(fp.dialogs.shown.size(), 1u);
+    EXPECT_EQ(fp.dialogs.shown[0].text, "No application is associated with this file type.\n\"/p/photo one.jpg\"");
     // A text file goes to the editor, never to the shell.
     openItem(z, 0, 1);
     EXPECT_EQ(shell.requests.size(), 2u);
+}
+
+TEST(OpenWith, EachSelectedPathIsOneArgumentAndAProgramThatWillNotStartIsSaid) {
+    test::FakePlatform fp;
+    Zerin z{fp.platform};
+    for (const char* tag : {"/p/a song; rm -rf ~.mp3", "scriptkey", "/p/b.mp3", "/p/c/"}) {
+        ListItem item;
+        item.tag = tag;
+        item.selected = std::string_view(tag) != "/p/b.mp3";
+        z.panes.list(0).add(item);
+    }
+    const std::vector<std::string> paths = selectedPaths(z.panes, 0);
+    EXPECT_EQ(paths, (std::vector<std::string>{"/p/a song; rm -rf ~.mp3", "/p/c/"}));
+    EXPECT_EQ(pathsText(paths), "/p/a song; rm -rf ~.mp3\n/p/c/");
+    EXPECT_TRUE(openWith(z, "  vlc ", paths));
+    ASSERT_EQ(fp.processes.started.size(), 1u);
+    EXPECT_EQ(fp.processes.started[0], (std::vector<std::string>{"vlc", "/p/a song; rm -rf ~.mp3", "/p/c/"}));
+    EXPECT_FALSE(openWith(z, "   ", paths));
+    EXPECT_TRUE(fp.dialogs.shown.empty());
+    fp.processes.failStart = true;
+    EXPECT_FALSE(openWith(z, "no-such-player", paths));
+    ASSERT_EQ(fp.dialogs.shown.size(), 1u);
+    EXPECT_EQ(fp.dialogs.shown[0].text, std::string(paneActionText::kCannotStart) + "no-such-player");
 }
 
 }  // namespace
