@@ -8,6 +8,7 @@
 #include <QSlider>
 
 #include "app/program.h"
+#include "modes/command_runner.h"
 #include "ui/bottom_bar.h"
 #include "ui/main_window.h"
 #include "ui/text_editor_view.h"
@@ -42,7 +43,8 @@ bool WindowKeys::handle(QWidget* focused, int key, int shift) {
         volume->setValue(volume->value() - volume->singleStep());
         return true;
     }
-    return false;
+    // A key a command of the current mode carries in its "#KEY=" line; the logic decides.
+    return CommandRunner(m_window.zerin()).pressKey(key, shift);
 }
 
 bool WindowKeys::eventFilter(QObject* watched, QEvent* event) {
