@@ -16,6 +16,10 @@
 
 namespace zerin::ui {
 
+namespace {
+constexpr int kFirstFunctionKey = 112, kLastFunctionKey = 135;  // F1 to F24
+}  // namespace
+
 WindowKeys::WindowKeys(MainWindow& window) : QObject(&window), m_window(window) {
     qApp->installEventFilter(this);
 }
@@ -28,7 +32,11 @@ bool WindowKeys::handle(QWidget* focused, int key, int shift) {
         }
         return key == vk::kPad2;
     }
-    if (focused && focused->objectName().startsWith(QStringLiteral("txtPath"))) return false;
+    if (focused && focused->objectName().startsWith(QStringLiteral("txtPath"))) {
+        // Typing stays in the field; a function key types nothing there, so a command's
+        // "#KEY=" function key still works while the field has the focus.
+        return key >= kFirstFunctionKey && key <= kLastFunctionKey && CommandRunner(m_window.zerin()).pressKey(key, shift);
+    }
     if (key == vk::kI || key == vk::kN) return false;
     if (KeyTable::is(table.saveAndQuit, key, shift)) {
         m_window.saveAndQuit();
