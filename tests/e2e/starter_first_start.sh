@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # A first start with an empty program folder, on an X screen with a window manager: Zerin
 # writes the starter Zerin.ini and opens with it. F7 makes a folder (the name typed into
-# the question), F8 moves the selected entry to the freedesktop trash after asking, and
-# closing with Yes saves. The file survives saves and restarts byte for byte: the first
+# the question), F8 moves the selected entry to the freedesktop trash after asking,
+# Shift+F6 renames, F1 shows the help window, and closing with Yes saves. The file survives saves and restarts byte for byte: the first
 # save, a second start closed with Yes and two command-line saves give it back unchanged. Skipped where Xvfb, openbox or xdotool is missing.
 set -euo pipefail
 zerin=$1
@@ -46,7 +46,7 @@ session() {
 }
 openbox >/dev/null 2>&1 &
 sleep 1
-session F7 "type:made (1)" Return F8 Return
+session F7 "type:made (1)" Return F8 Return shift+F6 "type:renamed [2]" Return F1 alt+F4
 cp "$t/prog/Zerin.ini" "$t/after-first"
 session
 cp "$t/prog/Zerin.ini" "$t/after-second"
@@ -55,8 +55,8 @@ unset QT_QPA_PLATFORM
 timeout 120 xvfb-run -a -s "-screen 0 1280x800x24" bash "$t/run.sh" "$zerin" "$t" || fail "exit $?: $(cat "$t/log")"
 grep -q 'still running\|no window' "$t/log" && fail "$(cat "$t/log")"
 
-[ -d "$HOME/made (1)" ] || fail "F7 made no folder: $(ls "$HOME") $(cat "$t/log")"
 [ ! -e "$HOME/Documents" ] || fail "F8 did not move Documents away"
+[ -d "$HOME/renamed [2]" ] && [ ! -e "$HOME/made (1)" ] || fail "F7 made no folder or Shift+F6 did not rename it: $(ls "$HOME")"
 [ -d "$XDG_DATA_HOME/Trash/files/Documents" ] || fail "Documents is not in the trash"
 grep -q "^Path=$HOME/Documents$" "$XDG_DATA_HOME/Trash/info/Documents.trashinfo" || fail "no trash info"
 
