@@ -58,16 +58,16 @@ for n in "${names[@]}"; do
     mkdir -p "$t/one/$n" "$t/to" "$t/moved"
     printf 'body of %s' "$n" >"$t/one/$n/$n"
 
-    run "$t/one/$n" "$t/to" 'mode\files\menu\copy'
+    run "$t/one/$n" "$t/to" 'mode\files\menu\f5 copy'
     [ "$(cat "$t/to/$n" 2>/dev/null)" = "body of $n" ] || fail "Copy of $n: $(ls "$t/to") $(cat "$t/err")"
     [ -e "$t/one/$n/$n" ] || fail "Copy removed $n"
 
-    run "$t/one/$n" "$t/moved" 'mode\files\menu\move'
+    run "$t/one/$n" "$t/moved" 'mode\files\menu\f6 move'
     [ "$(cat "$t/moved/$n" 2>/dev/null)" = "body of $n" ] || fail "Move of $n: $(ls "$t/moved") $(cat "$t/err")"
     [ ! -e "$t/one/$n/$n" ] || fail "Move left $n behind"
 
     # Without a display the question answers Cancel: nothing goes to the trash.
-    run "$t/moved" "$t/to" 'mode\files\menu\delete'
+    run "$t/moved" "$t/to" 'mode\files\menu\f8 delete'
     grep -qF 'answered Cancel: Move to the trash?' "$t/err" || fail "Delete asked nothing: $(cat "$t/err")"
     [ -e "$t/moved/$n" ] || fail "Delete without a yes removed $n"
     rm -f "$t/moved/$n"
@@ -76,10 +76,10 @@ done
 # A folder is copied whole, and moving onto a name that is there replaces nothing.
 mkdir -p "$t/tree/dir (x)/deep" "$t/dst/dir (x)"
 printf 'deep' >"$t/tree/dir (x)/deep/f.txt"
-run "$t/tree" "$t/dst" 'mode\files\menu\move'
+run "$t/tree" "$t/dst" 'mode\files\menu\f6 move'
 [ -e "$t/tree/dir (x)/deep/f.txt" ] || fail "Move replaced an existing folder"
 rm -rf "$t/dst/dir (x)"
-run "$t/tree" "$t/dst" 'mode\files\menu\copy'
+run "$t/tree" "$t/dst" 'mode\files\menu\f5 copy'
 [ "$(cat "$t/dst/dir (x)/deep/f.txt")" = deep ] || fail "the folder was not copied whole"
 
 # Folder sizes: the listing cache now knows the size of "dir (x)".
@@ -101,8 +101,26 @@ run "$t/open" "$t/to" 'barmenu\open'
 for _ in $(seq 50); do [ -s "$t/xdg-open.args" ] && break; sleep 0.1; done
 printf '%s\0' "$t/open/-rf" | cmp -s - "$t/xdg-open.args" || fail "xdg-open got: $(od -c <"$t/xdg-open.args")"
 
-# View and Hex read the selected file into the text editor without asking anything.
-for c in 'mode\files\menu\view' 'mode\files\menu\hex' 'mode\text\menu\file list'; do
+# Unzip and Extract unpack the selected archive into its folder and replace nothing there.
+mkdir -p "$t/pack" "$t/zip (1)" "$t/tar [2]"
+printf 'new' >"$t/pack/kept.txt"
+printf 'new' >"$t/pack/fresh.txt"
+(cd "$t/pack" && zip -q "$t/zip (1)/-a (1).zip" kept.txt fresh.txt &&
+    tar -czf "$t/tar [2]/-b (2).tar.gz" kept.txt fresh.txt) || fail "cannot make the archives"
+# The archive is the folder's first entry, and so the selected one.
+for d in "zip (1)" "tar [2]"; do printf 'old' >"$t/$d/kept.txt"; done
+run "$t/zip (1)" "$t/to" 'barmenu\unzip'
+run "$t/tar [2]" "$t/to" 'barmenu\extract'
+for d in "zip (1)" "tar [2]"; do
+    [ "$(cat "$t/$d/fresh.txt" 2>/dev/null)" = new ] || fail "$d was not unpacked: $(ls "$t/$d") $(cat "$t/err")"
+    [ "$(cat "$t/$d/kept.txt")" = old ] || fail "unpacking $d replaced a file"
+done
+
+# View and Hex read the selected file into the text editor without asking anything, and
+# the commands of the other modes run without a word on standard error.
+for c in 'mode\files\menu\f3 view' 'mode\files\menu\hex' 'mode\text\menu\file list' \
+    'mode\images\menu\f5 slide show' 'mode\images\menu\f5 slide show' 'mode\system\menu\commands' \
+    'mode\files\menu\f9 code'; do
     run "$t/open" "$t/to" "$c"
     [ ! -s "$t/err" ] || fail "$c: $(cat "$t/err")"
 done

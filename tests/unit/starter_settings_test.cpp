@@ -59,7 +59,7 @@ TEST_F(StarterFixture, FourModesBothPanesHomeAndTheFunctionKeysBound) {
 
     BarBuilder builder(z);
     builder.ModeCommandsLoad();
-    const char* expected[] = {"Help", nullptr, "View", "Edit", "Copy", "Move", "New folder", "Delete", "Code"};
+    const char* expected[] = {"F1 Help", nullptr, "F3 View", "F4 Edit", "F5 Copy", "F6 Move", "F7 New folder", "F8 Delete", "F9 Code"};
     for (int f = 1; f <= 9; ++f) {
         std::optional<int> index = z.bars.keys.buttonFor(111 + f, 0);
         if (!expected[f - 1]) {
