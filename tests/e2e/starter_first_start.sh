@@ -6,7 +6,7 @@
 # save, a second start closed with Yes and two command-line saves give it back unchanged. Skipped where Xvfb, openbox or xdotool is missing.
 set -euo pipefail
 zerin=$1
-for tool in xvfb-run openbox xdotool; do
+for tool in xvfb-run openbox xdotool gio; do
     command -v $tool >/dev/null || { echo "skipped: no $tool"; exit 0; }
 done
 t=$(mktemp -d)
