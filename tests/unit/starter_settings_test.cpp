@@ -81,3 +81,89 @@ TEST_F(StarterFixture, FourModesBothPanesHomeAndTheFunctionKeysBound) {
 }
 
 }  // namespace
+
+#include "pane_fixture.h"
+#include "modes/mode_script.h"
+#include "panes/pane_refresh.h"
+#include "script/interpreter.h"
+
+namespace {
+
+// The starter's file commands on several selected entries at once, on the disk.
+class StarterOnDisk : public test::PaneFixture {
+protected:
+    void SetUp() override {
+        loadSettingsText(z, starterSettingsText(starterPlaces(tmp.path(), "")));
+        for (const char* n : {"a (1).txt", "x\" \"--y", "-rf", "[b] && c"}) tmp.file(std::string("src/") + n, 3);
+        tmp.folder("src/dir (2)");
+        tmp.folder("dst");
+        z.panes.setPath(0, tmp.path() + "src/");
+        z.panes.setPath(1, tmp.path() + "dst/");
+        listUpdate(z, 0);
+        listUpdate(z, 1);
+    }
+    void selectAll() {
+        for (ListItem& item : z.panes.list(0).mutableItems()) item.selected = true;
+    }
+    void run(const std::string& key) {
+        const StoredScript* script = z.scripts.findByLocationName(key);
+        ASSERT_NE(script, nullptr) << key;
+        z.txtBackCode.setText(withLinkedScript(script->text, z.scripts));
+        z.interpreter.RunEditor("", &z.txtBackCode, "");
+    }
+    std::size_t shown(int pane) { return z.panes.list(pane).items().size(); }
+};
+
+TEST_F(StarterOnDisk, CopyAndMoveTakeEverySelectedEntryAndBothPanesShowTheResult) {
+    selectAll();
+    run("mode\\files\\menu\\f5 copy");
+    for (const char* n : {"a (1).txt", "x\" \"--y", "-rf", "[b] && c", "dir (2)"})
+        EXPECT_TRUE(std::filesystem::exists(tmp.path() + "dst/" + n)) << n << "\n" << z.txtDebug.text();
+    EXPECT_EQ(shown(1), 5u);
+
+    tmp.folder("moved");
+    z.panes.setPath(1, tmp.path() + "moved/");
+    listUpdate(z, 1);
+    selectAll();
+    run("mode\\files\\menu\\f6 move");
+    EXPECT_EQ(shown(0), 0u);
+    EXPECT_EQ(shown(1), 5u);
+    EXPECT_TRUE(std::filesystem::is_directory(tmp.path() + "moved/dir (2)"));
+    EXPECT_TRUE(fp.dialogs.shown.empty());
+}
+
+TEST_F(StarterOnDisk, DeleteAsksAndHandsEveryNameToTheTrashAsOneArgument) {
+    selectAll();
+    fp.dialogs.answers = {MsgResult::Cancel};
+    run("mode\\files\\menu\\f8 delete");
+    EXPECT_TRUE(fp.processes.started.empty());
+
+    fp.dialogs.answers = {MsgResult::Ok};
+    run("mode\\files\\menu\\f8 delete");
+    ASSERT_EQ(fp.processes.started.size(), 1u) << z.txtDebug.text();
+    std::vector<std::string> expected = {"gio", "trash", "--"};
+    for (const ListItem& item : z.panes.list(0).items()) {
+        std::string path = item.tag;
+        if (path.ends_with('/')) path.pop_back();
+        expected.push_back(path);
+    }
+    EXPECT_EQ(fp.processes.started[0], expected);
+    EXPECT_EQ(fp.dialogs.shown.size(), 2u);
+    EXPECT_TRUE(fp.dialogs.shown[1].text.starts_with("Move to the trash? "));
+}
+
+TEST_F(StarterOnDisk, NewFolderAndRenameTakeTheTypedNameAsItIs) {
+    fp.dialogs.inputs = {std::string("new (3) [x]"), std::string("new (3) [x]")};
+    run("mode\\files\\menu\\f7 new folder");
+    EXPECT_TRUE(std::filesystem::is_directory(tmp.path() + "src/new (3) [x]"));
+    run("mode\\files\\menu\\f7 new folder");  // there already: said so, nothing else
+    EXPECT_TRUE(fp.dialogs.shown.back().text.starts_with("There is already something called new (3) [x]"));
+
+    for (ListItem& item : z.panes.list(0).mutableItems()) item.selected = item.text == "-rf";
+    fp.dialogs.inputs = {std::string("renamed (4).txt")};
+    run("mode\\files\\menu\\rename");
+    EXPECT_TRUE(std::filesystem::exists(tmp.path() + "src/renamed (4).txt"));
+    EXPECT_FALSE(std::filesystem::exists(tmp.path() + "src/-rf"));
+}
+
+}  // namespace
