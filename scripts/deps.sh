@@ -6,7 +6,8 @@ ZERIN_PACKAGES=(
   qt6-base-dev libarchive-dev libasound2-dev libx11-dev
   libgtest-dev libgmock-dev googletest
   xvfb xauth adwaita-icon-theme fonts-dejavu-core
-  libglib2.0-bin zip unzip xdotool openbox
+  python3 openbox xdotool x11-utils imagemagick
+  libglib2.0-bin zip unzip
 )
 
 zerin_install_missing() {
