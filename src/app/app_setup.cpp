@@ -1,6 +1,8 @@
 #include "app/app_setup.h"
 
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 
 #include "app/program_folder.h"
 #include "app/program.h"
@@ -18,6 +20,16 @@ std::filesystem::path executableFolder(const char* argv0) {
 std::string environmentValue(const char* name) {
     const char* value = std::getenv(name);
     return value ? value : "";
+}
+
+StarterPlaces starterPlacesFromEnvironment() {
+    const std::string home = environmentValue("HOME");
+    std::string config = environmentValue("XDG_CONFIG_HOME");
+    if (config.empty() || config.front() != '/') config = home + "/.config";
+    std::ifstream dirs(config + "/user-dirs.dirs");
+    std::ostringstream text;
+    text << dirs.rdbuf();
+    return starterPlaces(home, text.str());
 }
 
 void prepareZerin(Zerin& zerin, const ProgramArguments& arguments, const char* argv0) {

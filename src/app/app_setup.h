@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/command_line.h"
+#include "app/starter_settings.h"
 
 namespace zerin {
 
@@ -13,6 +14,8 @@ class Zerin;
 
 std::filesystem::path executableFolder(const char* argv0);
 std::string environmentValue(const char* name);
+// The user's home, download and picture folders for the starter configuration.
+StarterPlaces starterPlacesFromEnvironment();
 void prepareZerin(Zerin& zerin, const ProgramArguments& arguments, const char* argv0);
 
 }  // namespace zerin

@@ -69,6 +69,7 @@ extern "C" __attribute__((visibility("default"))) int zerin_gui_run_window(const
     zerin::ui::MainWindow window(zerin);
     zerin::StartupSteps steps;
     window.fillStartupSteps(steps);
+    steps.firstStart = zerin::starterPlacesFromEnvironment();
     steps.showWindow = [&window] { window.showPlaced(); };
     zerin::ShutdownSteps shutdown;
     shutdown.unloadMenus = [&window] { window.menus()->unloadAll(); };

@@ -65,6 +65,8 @@ StartupOutcome runStartup(Zerin& zerin, const std::optional<CommandLine>& comman
 
     s.mode = 1;
     step("vocabulary", [] { vocabulary::commandTable(); });
+    if (!commandLine && steps.firstStart)
+        step("starter settings", [&] { writeStarterSettingsIfMissing(zerin, *steps.firstStart); });
     step("SettingsLoad", [&] { SettingsLoad(zerin); });
 
     if (commandLine) return runCommandLine(zerin, *commandLine) ? StartupOutcome::ScriptRan : StartupOutcome::ScriptNotFound;

@@ -9,12 +9,16 @@
 #include <string_view>
 
 #include "app/command_line.h"
+#include "app/starter_settings.h"
 
 namespace zerin {
 
 class Zerin;
 
 struct StartupSteps {
+    // Set by the window's start: with no Zerin.ini in the program folder, the starter
+    // configuration naming these folders is written first and read like any other.
+    std::optional<StarterPlaces> firstStart;
     std::function<void()> createTooltips;          // the tooltip window and its entries
     std::function<void()> rememberWindowStyle;     // for do.titlebar
     std::function<void()> fillHelpList;            // the help list of command names

@@ -146,6 +146,7 @@ void BarBuilder::ModeCommandsLoad() {
     } catch (const std::exception&) {
         m_zerin.output.debugMessage(m_progress);
     }
+    bars.keys.rebuild(bar, m_zerin.output);
     bar.changed();
 }
 

@@ -51,12 +51,26 @@ void CommandRunner::clickTop(int index) {
         return;
     }
     if (button->script == bars.draggedScript) return;  // the click ends a drag
+    startTop(index);
+}
+
+void CommandRunner::startTop(int index) {
+    ModeBars& bars = m_zerin.bars;
+    const BarElement* button = bars.top.find(index);
+    if (!button) return;
     if (!mayStart()) return;
     m_zerin.run.stopRequest = false;
     std::string script = withLinkedScript(button->script, m_zerin.scripts);
     bars.pressed.reset();
     bars.running = ButtonRef{BarId::Top, index};
     run(script);
+}
+
+bool CommandRunner::pressKey(int key, int shiftState) {
+    std::optional<int> index = m_zerin.bars.keys.buttonFor(key, shiftState);
+    if (!index) return false;
+    startTop(*index);
+    return true;
 }
 
 void CommandRunner::clickRight(int index) {

@@ -31,6 +31,9 @@ public:
     explicit CommandRunner(Zerin& zerin) : m_zerin(zerin) {}
 
     void clickTop(int index);
+    // A key bound with "#KEY=" to a top-bar button runs it as a click does (Shift held
+    // is part of the key, not the script menu). True when the key belongs to a button.
+    bool pressKey(int key, int shiftState);
     void clickRight(int index);
 
     // Returns true when a shortcut was made (a modifier was held).
@@ -56,6 +59,7 @@ private:
     bool mayStart();
     void startDrag(ButtonRef ref, const std::string& script);
     void run(const std::string& script);
+    void startTop(int index);
 
     Zerin& m_zerin;
 };

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "modes/command_bar.h"
+#include "modes/key_bindings.h"
 #include "platform/keys.h"
 
 namespace zerin {
@@ -21,6 +22,8 @@ public:
 
     CommandBar top;
     CommandBar right;
+    // The "#KEY=" keys of the top bar's buttons, rebuilt with the bar.
+    KeyBindings keys;
     // frmTop's width at the last build; the window sets it before each build.
     int topWidth = 800;
 

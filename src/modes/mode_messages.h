@@ -26,4 +26,12 @@ inline constexpr std::string_view kReplaceSuffix = " finns redan.\r\n\r\nVill du
 
 inline constexpr std::string_view kStopCaption = "Stop";
 
+// Keys for buttons ("#KEY=" header lines).
+inline constexpr std::string_view kKeyTooltip = "Key: ";
+inline constexpr std::string_view kKeyUnknown = "#KEY: not a key: ";
+inline constexpr std::string_view kKeyOwnBefore = "#KEY: ";
+inline constexpr std::string_view kKeyOwnAfter = " is Zerin's own key and keeps its meaning; not bound to ";
+inline constexpr std::string_view kKeyTakenAfter = " is already bound to ";
+inline constexpr std::string_view kKeyTakenNot = "; not bound to ";
+
 }  // namespace zerin::modemsg

@@ -11,6 +11,7 @@
 #include "panes/pane_refresh.h"
 #include "panes/pane_model.h"
 #include "script/dispatcher.h"
+#include "script/value.h"
 
 namespace zerin {
 
@@ -26,20 +27,31 @@ bool sourceShowsDrives(const Zerin& zerin) {
     return PaneLocation::parse(zerin.panes.path(zerin.panes.sourcePane())).is(PaneKind::Drives);
 }
 
-void readSource(Zerin& zerin) {
-    const int pane = zerin.panes.sourcePane();
+void readPane(Zerin& zerin, int pane) {
     // A missing folder has already been replaced by the drives view.
     if (!folderMissing(readFolder(zerin, pane, zerin.panes.path(pane), false))) refreshList(zerin, pane);
 }
+
+void readSource(Zerin& zerin) { readPane(zerin, zerin.panes.sourcePane()); }
 
 }  // namespace
 
 void registerDirectoryCommands(Zerin& zerin) {
     Dispatcher& d = zerin.dispatcher;
 
-    // do_dir -> "" (re-reads the source pane's folder from the disk)
-    d.registerHandler(Cmd::DoDir, [&zerin](CommandCall&) {
-        if (!sourceShowsDrives(zerin)) readSource(zerin);
+    // do_dir [pane] -> "" (re-reads the source pane's folder, or that pane's, from the disk)
+    d.registerHandler(Cmd::DoDir, [&zerin](CommandCall& c) {
+        const std::string_view arg = text::trim(c.arg);
+        if (arg.empty()) {
+            if (!sourceShowsDrives(zerin)) readSource(zerin);
+            return std::string();
+        }
+        // A copy or a move changes the target pane's folder too; do_list_update would show
+        // its cached listing. Only a folder is read: another view has no folder to read.
+        const double n = val(arg);
+        if (n != 0 && n != 1) return std::string();
+        const int pane = static_cast<int>(n);
+        if (PaneLocation::parse(zerin.panes.path(pane)).is(PaneKind::Folder)) readPane(zerin, pane);
         return std::string();
     });
 

@@ -6,8 +6,11 @@
 #include <condition_variable>
 #include <future>
 #include <mutex>
+#include <optional>
 #include <thread>
+#include <vector>
 
+#include "core/command_words.h"
 #include "core/output.h"
 #include "core/zerin.h"
 #include "panes/copy_engine.h"
@@ -46,6 +49,15 @@ std::string nameOf(std::string path) {
 }
 
 bool exists(FileSystem& fs, const std::string& path) { return fs.stat(path, false).isOk(); }
+
+// A path in the quoted form that source_allselected, dir$ and FOR values give it ("a""b"
+// for a"b): the path itself when the text is exactly one such word and that path exists.
+std::optional<std::string> unquotedExisting(FileSystem& fs, std::string_view quoted) {
+    if (quoted.size() < 2 || quoted.front() != '"') return std::nullopt;
+    std::vector<std::string> words = splitCommandWords(quoted);
+    if (words.size() != 1 || quoteCommandWord(words[0]) != quoted || !exists(fs, words[0])) return std::nullopt;
+    return words[0];
+}
 
 // Hands one call at a time from the worker to the thread that pumps events and back.
 class UiCalls {
@@ -154,6 +166,14 @@ bool splitCopyArguments(FileSystem& fs, std::string_view arg, std::string& sourc
             return true;
         }
     }
+    // A source in the quoted form of a FOR value over source_allselected, followed by
+    // the target: [f] "target".
+    std::vector<std::string> words = splitCommandWords(arg);
+    if (words.size() == 2 && exists(fs, words[0])) {
+        source = words[0];
+        target = words[1];
+        return true;
+    }
     source = firstSource;
     target = firstTarget;
     return !source.empty() && !target.empty();
@@ -169,8 +189,9 @@ bool splitRenameArguments(FileSystem& fs, std::string_view arg, std::string& fro
         const std::string a(trimBlanksTabs(arg.substr(0, colon)));
         if (a.empty()) continue;
         if (!found) from = a, to = std::string(after), found = true;
-        if (exists(fs, a)) {
-            from = a;
+        std::optional<std::string> existing = exists(fs, a) ? std::optional<std::string>(a) : unquotedExisting(fs, a);
+        if (existing) {
+            from = *existing;
             to = std::string(after);
             return true;
         }
@@ -236,6 +257,9 @@ void registerFileCommands(Zerin& zerin) {
         FileSystem& fs = fileSystemOf(zerin);
         std::string from, to;
         splitRenameArguments(fs, c.arg, from, to);
+        // A new path ending with "/" names the folder the file moves into, keeping its
+        // name, as do_file_copy's target does.
+        if (!from.empty() && to.size() > 1 && to.back() == '/') to = join(to, nameOf(from));
         const std::string failure = "Error renaming file: " + from + " to " + to;
         if (from.empty() || to.empty()) {
             zerin.platform.dialogs.messageBox(failure, "", MsgButtons::Ok);

@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include <QTreeView>
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QPushButton>
@@ -22,6 +23,7 @@
 #include "ui/picture_view.h"
 #include "ui/code_editor.h"
 #include "ui/main_window_texts.h"
+#include "ui/pane_view.h"
 #include "ui/panes_region.h"
 #include "ui/right_bar.h"
 #include "ui/size_handle.h"
@@ -154,6 +156,9 @@ void MainWindow::fillStartupSteps(StartupSteps& steps) {
     steps.setCodeEditorTabWidth = [this] {
         TextBoxView* code = m_workArea->codeEditor();
         code->setTabStopDistance(5 * QFontMetricsF(code->font()).averageCharWidth());
+        // The window opens with the keys in the source list, where arrows and Enter move
+        // around the files, rather than in the first field that takes the focus.
+        m_panes->pane(m_zerin.panes.sourcePane())->lvwList()->setFocus(Qt::OtherFocusReason);
     };
 }
 

@@ -56,6 +56,7 @@ public:
     void runResize();
     // Writes the settings file, then closes the window (through the close dialogue).
     void saveAndQuit();
+    Zerin& zerin() { return m_zerin; }
     void setRightBarShown(bool shown);
     bool rightBarShown() const { return m_rightBarShown; }
     int workAreaHeight() const { return m_workAreaHeight; }

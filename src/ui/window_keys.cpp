@@ -8,12 +8,17 @@
 #include <QSlider>
 
 #include "app/program.h"
+#include "modes/command_runner.h"
 #include "ui/bottom_bar.h"
 #include "ui/main_window.h"
 #include "ui/text_editor_view.h"
 #include "ui/work_area.h"
 
 namespace zerin::ui {
+
+namespace {
+constexpr int kFirstFunctionKey = 112, kLastFunctionKey = 135;  // F1 to F24
+}  // namespace
 
 WindowKeys::WindowKeys(MainWindow& window) : QObject(&window), m_window(window) {
     qApp->installEventFilter(this);
@@ -27,7 +32,11 @@ bool WindowKeys::handle(QWidget* focused, int key, int shift) {
         }
         return key == vk::kPad2;
     }
-    if (focused && focused->objectName().startsWith(QStringLiteral("txtPath"))) return false;
+    if (focused && focused->objectName().startsWith(QStringLiteral("txtPath"))) {
+        // Typing stays in the field; a function key types nothing there, so a command's
+        // "#KEY=" function key still works while the field has the focus.
+        return key >= kFirstFunctionKey && key <= kLastFunctionKey && CommandRunner(m_window.zerin()).pressKey(key, shift);
+    }
     if (key == vk::kI || key == vk::kN) return false;
     if (KeyTable::is(table.saveAndQuit, key, shift)) {
         m_window.saveAndQuit();
@@ -42,7 +51,8 @@ bool WindowKeys::handle(QWidget* focused, int key, int shift) {
         volume->setValue(volume->value() - volume->singleStep());
         return true;
     }
-    return false;
+    // A key a command of the current mode carries in its "#KEY=" line; the logic decides.
+    return CommandRunner(m_window.zerin()).pressKey(key, shift);
 }
 
 bool WindowKeys::eventFilter(QObject* watched, QEvent* event) {

@@ -70,6 +70,26 @@ TEST_F(DirectoryReader, ReadingUsesTheCacheUntilTheDiskIsReadAgain) {
     EXPECT_EQ(z.panes.controls(0).pathText, tmp.path());
 }
 
+TEST_F(DirectoryReader, DoDirWithAPaneNumberReadsThatPaneAndKeepsItsFolderSizes) {
+    z.panes.setPath(1, tmp.path());
+    call("do_dirsize");  // pane 0, the source, measures "a"
+    call("do_list_update 1");
+    tmp.file("new.txt", 3);
+    call("do_list_update 1");
+    EXPECT_EQ(z.panes.listing(1).files().size(), 1u);
+    call("do_dir 1");  // the target pane, as after a copy into it
+    EXPECT_EQ(z.panes.listing(1).files().size(), 2u);
+    EXPECT_EQ(z.panes.listing(0).files().size(), 1u);  // the source pane is left as it was
+    for (const auto& e : z.panes.listing(1).folders())
+        if (e.path == tmp.path() + "a") EXPECT_EQ(e.size, 150);
+    // No folder to read in another view, and no third pane.
+    z.panes.setPath(1, "Drives");
+    call("do_dir 1");
+    EXPECT_EQ(z.panes.path(1), "Drives");
+    call("do_dir 7");
+    EXPECT_EQ(z.panes.listing(0).files().size(), 1u);
+}
+
 TEST_F(DirectoryReader, MissingFolderShowsTheMessageAndTheDrives) {
     fs.mountTable = {{"/", "ext4", "/dev/sda1"}};
     const std::string missing = tmp.path() + "gone/";

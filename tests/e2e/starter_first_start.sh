@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# A first start with an empty program folder, on an X screen with a window manager: Zerin
+# writes the starter Zerin.ini and opens with it. F7 makes a folder (the name typed into
+# the question), F8 moves the selected entry to the freedesktop trash after asking,
+# Shift+F6 renames, F1 shows the help window, and closing with Yes saves. The file survives saves and restarts byte for byte: the first
+# save, a second start closed with Yes and two command-line saves give it back unchanged. Skipped where Xvfb, openbox or xdotool is missing.
+set -euo pipefail
+zerin=$1
+for tool in xvfb-run openbox xdotool gio; do
+    command -v $tool >/dev/null || { echo "skipped: no $tool"; exit 0; }
+done
+t=$(mktemp -d)
+trap '[ -n "${KEEP:-}" ] || rm -rf "$t"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Caches and settings of the libraries live outside the home folder, so that its first
+# entry is "Documents" (folders first), where F8 points.
+export HOME="$t/home" XDG_CONFIG_HOME="$t/config" XDG_CACHE_HOME="$t/cache" XDG_DATA_HOME="$t/data"
+mkdir -p "$HOME/Documents" "$t/prog"
+printf 'x' >"$HOME/a (1) old.txt"
+
+cat >"$t/run.sh" <<'INNER'
+zerin=$1 t=$2
+window() { xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1; }
+# Starts Zerin, waits for its window, gives it the keys named in "$@", closes it with Yes.
+session() {
+    "$zerin" --home "$t/prog" >>"$t/log" 2>&1 &
+    local pid=$! main
+    main=$(timeout 20 bash -c "$(declare -f window); window '^Zerin$'") || { echo "no window" >>"$t/log"; kill $pid; return; }
+    [ -e "$t/as-written" ] || cp "$t/prog/Zerin.ini" "$t/as-written"
+    sleep 1.5
+    for step in "$@"; do
+        case $step in
+            type:*) sleep 0.8; xdotool type --delay 20 "${step#type:}" ;;
+            *) sleep 0.8; xdotool key "$step" ;;
+        esac
+    done
+    sleep 1
+    xdotool windowactivate --sync "$main" 2>/dev/null || true
+    xdotool key alt+F4   # the window manager's close: asks, Yes is the default
+    sleep 1
+    xdotool key Return
+    for _ in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+    kill $pid 2>/dev/null && echo "still running after Yes" >>"$t/log"
+    wait $pid 2>/dev/null || true
+}
+openbox >/dev/null 2>&1 &
+sleep 1
+session F7 "type:made (1)" Return F8 Return shift+F6 "type:renamed [2]" Return F1 alt+F4
+cp "$t/prog/Zerin.ini" "$t/after-first"
+session
+cp "$t/prog/Zerin.ini" "$t/after-second"
+INNER
+unset QT_QPA_PLATFORM
+timeout 120 xvfb-run -a -s "-screen 0 1280x800x24" bash "$t/run.sh" "$zerin" "$t" || fail "exit $?: $(cat "$t/log")"
+grep -q 'still running\|no window' "$t/log" && fail "$(cat "$t/log")"
+
+[ ! -e "$HOME/Documents" ] || fail "F8 did not move Documents away"
+[ -d "$HOME/renamed [2]" ] && [ ! -e "$HOME/made (1)" ] || fail "F7 made no folder or Shift+F6 did not rename it: $(ls "$HOME")"
+[ -d "$XDG_DATA_HOME/Trash/files/Documents" ] || fail "Documents is not in the trash"
+grep -q "^Path=$HOME/Documents$" "$XDG_DATA_HOME/Trash/info/Documents.trashinfo" || fail "no trash info"
+
+first="$t/after-first"
+grep -qx $'left_path='"$HOME"$'/\r' "$first" || fail "the saved file lost the left pane: $(head -20 "$first")"
+[ "$(grep -c '^script ' "$first")" -ge 40 ] || fail "the saved file lost scripts"
+[ -s "$t/as-written" ] || fail "the first start wrote no Zerin.ini"
+cmp "$t/as-written" "$first" || fail "the first save changed the starter file: $(diff "$t/as-written" "$first")"
+cmp "$first" "$t/after-second" || fail "a restart closed with Yes changed the file: $(diff "$first" "$t/after-second")"
+
+# A save from the command line writes the same bytes again, and so does one more.
+for round in 1 2; do
+    timeout 30 "$zerin" --home "$t/prog" 'mode\system\menu\save settings' >"$t/out" 2>&1 || fail "save: $(cat "$t/out")"
+    cmp "$first" "$t/prog/Zerin.ini" || fail "save $round changed the file: $(diff "$first" "$t/prog/Zerin.ini")"
+done
+echo ok
