@@ -15,6 +15,7 @@ inline constexpr std::string_view kArchiverTimedOut = "the archiver did not fini
 inline constexpr std::string_view kArchiverNotStarted = "the archiver could not be started: ";
 inline constexpr std::string_view kArchiverNoListing = "the archiver wrote no listing: ";
 inline constexpr std::string_view kArchiveProblem = "Archive listing: ";
+inline constexpr std::string_view kInsideArchive = "Entries inside an archive cannot be opened; extract the archive first.";
 inline constexpr std::string_view kNoComma = "no comma";
 inline constexpr std::string_view kNoNewline = "no newline";
 inline constexpr std::string_view kReading = "Reading: ";

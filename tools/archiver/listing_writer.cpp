@@ -38,7 +38,7 @@ std::string detailLine(const ArchiveEntry& e) {
         }
     }
     char line[96];
-    std::snprintf(line, sizeof line, "%22lld %9s %3s%% %02d-%02d-%02d %02d:%02d  %s", static_cast<long long>(e.size),
+    std::snprintf(line, sizeof line, "%22lld %8s %3s%% %02d-%02d-%02d %02d:%02d  %s", static_cast<long long>(e.size),
                   "-", "-", day, month, year, hour, minute, attributes(e).c_str());
     return line;
 }

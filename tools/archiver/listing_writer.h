@@ -3,7 +3,7 @@
 // line keeps them whatever the entry:
 //
 //   columns  1-22  size in bytes, right-aligned          (the panes read the first 23)
-//   columns 24-32  packed size, "-" where the format does not say per entry
+//   columns 24-31  packed size, "-" where the format does not say per entry
 //   columns 33-36  ratio, "NNN%" or "  -%"                (column 36 "%", 37 blank)
 //   columns 38-45  date dd-mm-yy, 47-51 time hh:mm         (column 49 ":")
 //   columns 54-60  attributes, one letter or "." each:
