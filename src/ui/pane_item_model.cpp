@@ -1,9 +1,14 @@
 #include "ui/pane_item_model.h"
 
 #include <QApplication>
+#include <QMimeData>
+#include <QSet>
 #include <QStyle>
+#include <QTimer>
+#include <QUrl>
 
 #include "app/program.h"
+#include "panes/label_edit.h"
 #include "platform/file_icons.h"
 #include "ui/ui_style.h"
 #include "platform/linux/qt_strings.h"
@@ -57,6 +62,45 @@ QIcon PaneItemModel::icon(int index) const {
     return result;
 }
 
+Qt::ItemFlags PaneItemModel::flags(const QModelIndex& index) const {
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (!index.isValid()) return f;
+    const auto& items = m_zerin.panes.list(m_pane).items();
+    if (static_cast<std::size_t>(index.row()) >= items.size()) return f;
+    if (items[static_cast<std::size_t>(index.row())].tag.starts_with('/')) f |= Qt::ItemIsDragEnabled;
+    if (index.column() == 0 && !labelEditText(m_zerin, m_pane, index.row()).empty()) f |= Qt::ItemIsEditable;
+    return f;
+}
+
+bool PaneItemModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::EditRole || index.column() != 0) return false;
+    // The pane is read again when the rename succeeds, which resets this model: that
+    // happens once the editor has closed, not inside the editor's commit.
+    const int row = index.row();
+    const std::string text = value.toString().toStdString();
+    QTimer::singleShot(0, this, [this, row, text] { renameByLabel(m_zerin, m_pane, row, text); });
+    return true;
+}
+
+QStringList PaneItemModel::mimeTypes() const { return {QStringLiteral("text/uri-list")}; }
+
+QMimeData* PaneItemModel::mimeData(const QModelIndexList& indexes) const {
+    const auto& items = m_zerin.panes.list(m_pane).items();
+    QSet<int> rows;
+    QList<QUrl> urls;
+    for (const QModelIndex& index : indexes) {
+        if (rows.contains(index.row()) || static_cast<std::size_t>(index.row()) >= items.size()) continue;
+        rows.insert(index.row());
+        std::string path = items[static_cast<std::size_t>(index.row())].tag;
+        if (!path.starts_with('/')) continue;
+        while (path.size() > 1 && path.ends_with('/')) path.pop_back();
+        urls.push_back(QUrl::fromLocalFile(QString::fromStdString(path)));
+    }
+    auto* data = new QMimeData;
+    data->setUrls(urls);
+    return data;
+}
+
 QVariant PaneItemModel::data(const QModelIndex& index, int role) const {
     const auto& items = m_zerin.panes.list(m_pane).items();
     if (!index.isValid() || index.row() >= static_cast<int>(items.size())) return {};
@@ -64,6 +108,8 @@ QVariant PaneItemModel::data(const QModelIndex& index, int role) const {
     const bool sub = index.column() > 0;
     const SubItem* subItem = sub && !item.subItems.empty() ? &item.subItems[0] : nullptr;
     switch (role) {
+    case Qt::EditRole:
+        return sub ? QVariant() : QVariant(QString::fromStdString(labelEditText(m_zerin, m_pane, index.row())));
     case Qt::DisplayRole:
         if (!sub) return QString::fromStdString(item.text);
         return subItem ? QString::fromStdString(subItem->text) : QString();

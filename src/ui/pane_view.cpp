@@ -1,7 +1,10 @@
 #include "ui/pane_view.h"
 #include "ui/ui_style.h"
 
+#include <QDropEvent>
 #include <QEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -13,6 +16,7 @@
 
 #include "app/program.h"
 #include "panes/pane_colours.h"
+#include "panes/pane_commands.h"
 #include "panes/pane_roles.h"
 #include "panes/selection_size.h"
 #include "platform/linux/mime_file_icons.h"
@@ -65,7 +69,12 @@ PaneView::PaneView(Zerin& zerin, int pane, QWidget* parent)
     m_lvwList->setAllColumnsShowFocus(true);
     m_lvwList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_lvwList->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_lvwList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // F2 or a slow second click edits the name; the model renames the item.
+    m_lvwList->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    // Items are dragged out as file URLs; files dropped onto the list join the file cue.
+    m_lvwList->setDragEnabled(true);
+    m_lvwList->setDragDropMode(QAbstractItemView::DragOnly);
+    m_lvwList->viewport()->setAcceptDrops(true);
     m_lvwList->header()->setStretchLastSection(false);
     m_lvwList->header()->setSectionsClickable(true);
     m_lvwList->header()->setSortIndicatorShown(false);
@@ -221,11 +230,38 @@ bool PaneView::eventFilter(QObject* watched, QEvent* event) {
         if (watched == m_lvwList ? listKey(code, shift) : parentKey(code, shift)) return true;
     }
     if (watched == m_lvwList->viewport() && event->type() == QEvent::Resize) fitColumns();
+    if (watched == m_lvwList->viewport() && takeDrop(event)) return true;
     if (watched == m_lvwList) {
         if (event->type() == QEvent::FocusIn) focusPane(m_zerin, m_pane);
         else if (event->type() == QEvent::FocusOut) focusLeftPanes(m_zerin);
     }
     return QWidget::eventFilter(watched, event);
+}
+
+bool PaneView::takeDrop(QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop) return false;
+    auto* drop = static_cast<QDropEvent*>(event);
+    if (!drop->mimeData()->hasUrls()) return false;
+    if (type != QEvent::Drop) {
+        drop->acceptProposedAction();
+        return true;
+    }
+    std::vector<std::string> paths;
+    for (const QUrl& url : drop->mimeData()->urls())
+        if (url.isLocalFile()) paths.push_back(url.toLocalFile().toStdString());
+    const QModelIndex at = m_lvwList->indexAt(drop->position().toPoint());
+    const auto& items = m_zerin.panes.list(m_pane).items();
+    const std::string tag = at.isValid() && static_cast<std::size_t>(at.row()) < items.size()
+                                ? items[static_cast<std::size_t>(at.row())].tag
+                                : std::string();
+    const Qt::KeyboardModifiers mods = drop->modifiers();
+    if (dropOntoPane(m_zerin, m_pane, paths, tag, mods & Qt::ShiftModifier, mods & Qt::ControlModifier,
+                     mods & Qt::AltModifier))
+        drop->acceptProposedAction();
+    else
+        drop->ignore();
+    return true;
 }
 
 void PaneView::resizeEvent(QResizeEvent* event) {
