@@ -227,7 +227,11 @@ FsStatus listUpdate(Zerin& zerin, int pane) {
     } else if (at.is(PaneKind::Archive)) {
         setFolderColumns(zerin, pane);
         if (const FsStatus status = readArchive(zerin, pane, at.archive); !status) {
-            // An archive that cannot be listed (now) is shown in its folder.
+            // An archive that cannot be listed (now) is shown in its folder, and the user
+            // is told why.
+            zerin.platform.dialogs.messageBox(
+                std::string(paneMessage::kArchiveUnreadable) + status.message() + "\n\"" + at.archive + "\"", "",
+                MsgButtons::Ok);
             panes.setPath(pane, at.folder);
             listUpdate(zerin, pane);
             return status;
