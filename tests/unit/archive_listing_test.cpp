@@ -308,6 +308,29 @@ TEST_F(RealArchiverRun, RealArchivesOfEveryKindListTheSameEntries) {
         EXPECT_EQ(shown.folders, Folders{archive + "/docs"}) << name;
         EXPECT_EQ(shown.files, (Files{{archive + "/-odd (name) 'q\".txt", 4}, {archive + "/a.txt", 5}})) << name;
     }
+    // A damaged archive lists what was read and says what was not; an encrypted zip
+    // lists its names; a 7z whose names are encrypted says why it lists nothing.
+    const fs::path tr = dir() / "tr";
+    fs::create_directories(tr);
+    write(tr / "a.txt", "a");
+    write(tr / "z.txt", "z");
+    ASSERT_EQ(run("head -c 300000 /dev/urandom >'" + (tr / "big.bin").string() + "' && bsdtar -czf - -C '" +
+                  tr.string() + "' a.txt big.bin z.txt 2>/dev/null | head -c 150000 >" + h + "/cut.tar.gz && cd " + s +
+                  " && zip -qr -P secret " + h + "/enc.zip a.txt && 7z a -bd -bso0 -psecret -mhe=on " + h + "/enc.7z ."),
+              0);
+    PaneListing cut;
+    ASSERT_TRUE(listArchiveWithArchiver(rz, ZERIN_ARCHIVER, home() + "/cut.tar.gz", cut));
+    EXPECT_EQ(shownOf(cut).files.size(), 2u);
+    EXPECT_NE(rz.txtDebug.text().find(std::string(paneMessage::kArchiveProblem) + "cannot read further: Truncated"),
+              std::string::npos)
+        << rz.txtDebug.text();
+    PaneListing enc;
+    ASSERT_TRUE(listArchiveWithArchiver(rz, ZERIN_ARCHIVER, home() + "/enc.zip", enc));
+    EXPECT_EQ(shownOf(enc).files, (Files{{home() + "/enc.zip/a.txt", 5}}));
+    PaneListing names;
+    const FsStatus hidden = listArchiveWithArchiver(rz, ZERIN_ARCHIVER, home() + "/enc.7z", names);
+    EXPECT_NE(hidden.message().find("encrypted"), std::string::npos) << hidden.message();
+
     // Not an archive: the archiver's own words, no entries.
     write(dir() / "bad.zip", "this is no archive");
     PaneListing out;
