@@ -33,6 +33,15 @@ FsStatus failure(std::string_view what, const std::string& detail) {
     return FsStatus::failure(EIO, std::string(what) + detail);
 }
 
+// The listing files have one name each, and the wait pumps events, in which another
+// listing may be asked for (a click on a second archive): that one must not delete the
+// files this one is waiting for. Only the UI thread lists archives.
+bool g_listing = false;
+struct ListingTurn {
+    ListingTurn() { g_listing = true; }
+    ~ListingTurn() { g_listing = false; }
+};
+
 }  // namespace
 
 std::string shellQuoted(std::string_view text) {
@@ -58,6 +67,8 @@ std::string archiverScript(std::string_view archiver, std::string_view archive, 
 
 FsStatus listArchiveWithArchiver(Zerin& zerin, const std::string& archiver, const std::string& archive,
                                  PaneListing& out, int timeoutMs) {
+    if (g_listing) return FsStatus::failure(EBUSY, std::string(paneMessage::kArchiverBusy));
+    const ListingTurn turn;
     FileSystem& fs = *zerin.fileSystem;
     const std::string folder = zerin.programFolder.string();
     const std::string script = inFolder(folder, kArchiverScript);

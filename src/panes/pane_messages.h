@@ -14,6 +14,7 @@ inline constexpr std::string_view kArchiveUnreadable = "Cannot read this archive
 inline constexpr std::string_view kArchiverTimedOut = "the archiver did not finish within 10 seconds: ";
 inline constexpr std::string_view kArchiverNotStarted = "the archiver could not be started: ";
 inline constexpr std::string_view kArchiverNoListing = "the archiver wrote no listing: ";
+inline constexpr std::string_view kArchiverBusy = "another archive is being listed";
 inline constexpr std::string_view kArchiveProblem = "Archive listing: ";
 inline constexpr std::string_view kInsideArchive = "Entries inside an archive cannot be opened; extract the archive first.";
 inline constexpr std::string_view kNoComma = "no comma";

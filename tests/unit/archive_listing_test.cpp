@@ -226,6 +226,19 @@ TEST_F(ArchiverRun, ATimeoutStopsTheArchiverAndTheListingFails) {
     EXPECT_GE(fp.pump.pumps, 100);  // the window kept running meanwhile
     EXPECT_GE(fp.pump.nowMs - 1000, kArchiverTimeoutMs);
 
+    // A second listing asked for while the first waits (in the events it pumps) is
+    // refused rather than deleting the listing files the first one waits for.
+    std::string second;
+    fp.pump.onPump = [&] {
+        if (!second.empty()) return;
+        PaneListing other;
+        second = listArchiveWithArchiver(z, "/opt/arc", "/a/y.zip", other).message();
+    };
+    listArchiveWithArchiver(z, "/opt/arc", "/a/x.zip", out);
+    fp.pump.onPump = nullptr;
+    EXPECT_EQ(second, paneMessage::kArchiverBusy);
+    EXPECT_EQ(fp.processes.started.size(), 2u);
+
     // Through the pane: the message names the archive and the pane stays in its folder.
     z.panes.archiveReader = archiverReader(z, "/opt/arc");
     write(dir() / "x.zip", "PK");
