@@ -6,6 +6,7 @@ ZERIN_PACKAGES=(
   qt6-base-dev libarchive-dev libasound2-dev libx11-dev
   libgtest-dev libgmock-dev googletest
   xvfb xauth adwaita-icon-theme fonts-dejavu-core
+  python3 openbox xdotool x11-utils imagemagick
   zip libarchive-tools p7zip-full
 )
 

@@ -30,6 +30,8 @@ void prepareZerin(Zerin& zerin, const ProgramArguments& arguments, const char* a
     folder.xdgConfigHome = environmentValue("XDG_CONFIG_HOME");
     folder.userHome = environmentValue("HOME");
     folder.isWritable = [](const std::filesystem::path& p) { return linux_platform::folderIsWritable(p); };
+    std::error_code dataError;
+    folder.installed = std::filesystem::is_directory(folder.executableFolder.parent_path() / "share" / "zerin", dataError);
     zerin.programFolder = chooseProgramFolder(folder);
     std::error_code ec;
     std::filesystem::create_directories(zerin.programFolder, ec);

@@ -1,6 +1,7 @@
 // The window module: every Qt object of the program lives behind these entry points, so
 // that the executable itself links no Qt.
 #include <QApplication>
+#include <QGuiApplication>
 #include <iostream>
 #include <memory>
 
@@ -57,6 +58,9 @@ extern "C" __attribute__((visibility("default"))) int zerin_gui_run_window(const
                                                                              const char* argv0) {
     std::unique_ptr<QApplication> app = makeApplication();
     zerin::linux_platform::LinuxPlatform platform;
+    // Other programs' windows are X11 windows: on any other window system (Wayland,
+    // offscreen) the window buttons are not offered, even when an X server is reachable.
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) platform.platform.windows = nullptr;
     zerin::Zerin zerin(platform.platform);
     zerin::prepareZerin(zerin, arguments, argv0);
     // The output window exists for the program's life; scripts show and close it.

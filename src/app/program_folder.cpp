@@ -4,7 +4,7 @@ namespace zerin {
 
 std::filesystem::path chooseProgramFolder(const ProgramFolderInputs& in) {
     if (in.home) return std::filesystem::absolute(*in.home).lexically_normal();
-    if (!in.executableFolder.empty() && in.isWritable && in.isWritable(in.executableFolder))
+    if (!in.installed && !in.executableFolder.empty() && in.isWritable && in.isWritable(in.executableFolder))
         return in.executableFolder;
     // A relative XDG_CONFIG_HOME is invalid and is ignored, as the base-directory rules say.
     std::filesystem::path config;

@@ -8,6 +8,7 @@
 
 #include "core/text.h"
 #include "app/program.h"
+#include "media/image_viewer.h"
 #include "script/value.h"
 
 namespace zerin {
@@ -261,6 +262,8 @@ void loadSettingsText(Zerin& zerin, std::string_view fileContent) {
     zerin.loadingSettings = true;
     SettingsReader(zerin, fileContent).run();
     zerin.loadingSettings = false;
+    // The window's image list shows what the file listed.
+    if (zerin.imageList.view) zerin.imageList.view->listChanged();
 }
 
 void SettingsLoad(Zerin& zerin) {

@@ -84,7 +84,7 @@ bool ImageViewer::showCurrent() {
     if (i < 0 || static_cast<std::size_t>(i) >= m_list.paths.size()) return false;
     const std::string& path = m_list.paths[static_cast<std::size_t>(i)];
     if (!view().loadPicture(path)) {
-        m_output.debugMessage("ERROR in ShowImage: " + path);
+        m_output.debugMessage(std::string(image_viewer::kLoadError) + path);
         return false;
     }
     if (m_titleBar) view().setCaption(std::string(image_viewer::kCaptionPrefix) + path);

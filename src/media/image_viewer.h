@@ -35,6 +35,8 @@ public:
 namespace image_viewer {
 
 inline constexpr std::string_view kCaptionPrefix = "Zerin - Viewing - ";
+// The debug line naming a picture that could not be loaded.
+inline constexpr std::string_view kLoadError = "ERROR in ShowImage: ";
 inline constexpr std::int32_t kMinInterval = 500;
 inline constexpr std::int32_t kMaxInterval = 60000;
 

@@ -13,6 +13,9 @@ bool Volume::start() {
     m_slider.maximum = b.maximum;
     m_slider.largeChange = (b.maximum - b.minimum) / 10;
     m_slider.smallChange = (b.maximum - b.minimum) / 40;
+    // The slider starts where the mixer is, so the first move does not jump the volume.
+    std::int64_t level = m_slider.value;
+    if (m_mixer->readVolume(level)) m_slider.value = level;
     m_slider.value = std::clamp(m_slider.value, b.minimum, std::max(b.minimum, b.maximum));
     return true;
 }

@@ -5,6 +5,7 @@
 #include "core/colours.h"
 #include "core/text.h"
 #include "core/zerin.h"
+#include "media/image_viewer.h"
 #include "modes/command_runner.h"
 #include "modes/mode_messages.h"
 #include "modes/mode_script.h"
@@ -182,7 +183,9 @@ void BarBuilder::addLegacy(const ModeGroup& group, int& number, int& x, int& y, 
         e.script = cmd.script;
         if (t == "do_image_interval") {
             e.kind = BarElementKind::IntervalLabel;
-            e.caption = formatNumber(m_zerin.settings.slideTimerInterval / 1000.0);
+            // The same text do_image_slower and do_image_faster give it, so a rebuild of
+            // the bar does not change how the interval reads.
+            e.caption = image_viewer::intervalLabel(m_zerin.settings.slideTimerInterval);
             e.width = captionWidth(e.caption) + kCaptionMargin;
         } else if (t == "do_vlc_playtime") {
             m_progress = std::string(modemsg::kLoadPlayTime);

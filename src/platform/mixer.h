@@ -15,6 +15,11 @@ public:
     virtual ~Mixer() = default;
     // Opens the mixer and finds its volume control; false when there is none.
     virtual bool open(VolumeBounds& bounds) = 0;
+    // The volume the control has now (its first channel); false when it cannot be read.
+    virtual bool readVolume(std::int64_t& value) {
+        (void)value;
+        return false;
+    }
     // Writes the volume; a failed write is not reported.
     virtual void setVolume(std::int64_t value) = 0;
 };

@@ -20,7 +20,7 @@ inline constexpr unsigned kReserved = 1u << 0;
 // headers): `help` and the editors name it and no more, so that asking for help never
 // changes anything. Called directly with "/??" or "/?", it does what it does with any
 // other argument.
-inline constexpr unsigned kActsOnAnyArgument = 1u << 1;
+inline constexpr unsigned kActsOnAnyArgument = 1u << 1;  // also: waits, saves a file, makes a button
 
 }  // namespace zerin
 
@@ -37,7 +37,7 @@ inline constexpr unsigned kActsOnAnyArgument = 1u << 1;
     X( 10, Help,                "help",                  kPlain, 0) \
     X( 11, DoSet,               "do_set",                kActsOnAnyArgument, 15) \
     X( 12, Print,               "?",                     kPlain, 0) \
-    X( 13, DoFileCopy,          "do_file_copy",          kPlain, 0) \
+    X( 13, DoFileCopy,          "do_file_copy",          kActsOnAnyArgument, 0) \
     X( 14, DoIsFolder,          "do_is_folder",          kPlain, 5) \
     X( 15, DoTrimname,          "do_trimname",           kPlain, 0) \
     X( 16, DoTime,              "do_time",               kPlain, 0) \
@@ -79,19 +79,19 @@ inline constexpr unsigned kActsOnAnyArgument = 1u << 1;
     X( 52, DoValueDecode,       "do_value_decode",       kPlain, 0) \
     X( 53, DoQueryOkcancel,     "do_query_okcancel",     kActsOnAnyArgument, 8) \
     X( 54, DoMouseAutofocus,    "do_mouse_autofocus",    kPlain, 7) \
-    X( 55, Query,               "query",                 kPlain, 0) \
+    X( 55, Query,               "query",                 kActsOnAnyArgument, 0) \
     X( 56, DoTrimquotes,        "do_trimquotes",         kPlain, 0) \
-    X( 57, Input,               "input",                 kPlain, 0) \
+    X( 57, Input,               "input",                 kActsOnAnyArgument, 0) \
     X( 58, Clr,                 "clr",                   kPlain, 0) \
     X( 59, DoScanfolder,        "do_scanfolder",         kPlain, 0) \
     X( 60, DoScanselected,      "do_scanselected",       kPlain, 0) \
     X( 61, DoPhotoDate,         "do_photo_date",         kPlain, 0) \
     X( 62, DoTrimpath,          "do_trimpath",           kPlain, 0) \
-    X( 63, DoMakedir,           "do_makedir",            kPlain, 0) \
-    X( 64, DoFileRename,        "do_file_rename",        kPlain, 0) \
+    X( 63, DoMakedir,           "do_makedir",            kActsOnAnyArgument, 0) \
+    X( 64, DoFileRename,        "do_file_rename",        kActsOnAnyArgument, 0) \
     X( 65, DoDir,               "do_dir",                kPlain, 0) \
     X( 66, Window,              "window",                kPlain, 0) \
-    X( 67, DoPause,             "do_pause",              kPlain, 0) \
+    X( 67, DoPause,             "do_pause",              kActsOnAnyArgument, 0) \
     X( 68, Button,              "button",                kPlain, 0) \
     X( 69, ButtonRemove,        "button.remove",         kPlain, 0) \
     X( 70, ButtonColor,         "button.color",          kPlain, 0) \
@@ -99,13 +99,13 @@ inline constexpr unsigned kActsOnAnyArgument = 1u << 1;
     X( 72, WaitInputText,       "wait.input.text",       kPlain, 0) \
     X( 73, WindowInput,         "window.input",          kPlain, 0) \
     X( 74, DoGetobjectProperty, "do_getobject_property", kReserved, 0) \
-    X( 75, DoButtonFromEditor,  "do_button_from_editor", kPlain, 0) \
+    X( 75, DoButtonFromEditor,  "do_button_from_editor", kActsOnAnyArgument, 0) \
     X( 76, DoEvents,            "do_events",             kPlain, 0) \
     X( 77, DoSlow,              "do_slow",               kPlain, 0) \
     X( 78, DoTitlebar,          "do.titlebar",           kPlain, 0) \
     X( 79, DoRefresh,           "do.refresh",            kPlain, 0) \
     X( 80, FileExists,          "file.exists",           kPlain, 0) \
-    X( 81, FileCueToEditor,     "file.cue.to.editor",    kPlain, 0) \
+    X( 81, FileCueToEditor,     "file.cue.to.editor",    kActsOnAnyArgument, 0) \
     X( 82, FileCueStatus,       "file.cue.status",       kPlain, 0) \
     X( 83, FileCueCount,        "file.cue.count",        kPlain, 0) \
     X( 84, FileCueSource,       "file.cue.source",       kPlain, 0) \
@@ -149,7 +149,7 @@ inline constexpr unsigned kActsOnAnyArgument = 1u << 1;
     X(122, BitmapCreate,        "bitmap.create",         kPlain, 0) \
     X(123, BitmapCopy,          "bitmap.copy",           kPlain, 0) \
     X(124, BitmapLoad,          "bitmap.load",           kPlain, 0) \
-    X(125, BitmapSave,          "bitmap.save",           kPlain, 0) \
+    X(125, BitmapSave,          "bitmap.save",           kActsOnAnyArgument, 0) \
     X(126, BitmapWidth,         "bitmap.width",          kPlain, 0) \
     X(127, BitmapHeight,        "bitmap.height",         kPlain, 0) \
     X(128, TimeTickcount,       "time.tickcount",        kPlain, 0) \

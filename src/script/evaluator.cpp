@@ -197,19 +197,19 @@ public:
         const std::string_view t = m_passedIn;
         for (std::size_t i = 0; i < parsed.steps.size(); ++i) {
             const ParsedExpression::Step& s = parsed.steps[i];
-            StepWords w;
-            w.left = i == 0 ? t.substr(parsed.leftAt, parsed.leftLength) : std::string_view(m_lastValue);
-            w.op = t.substr(s.opAt, s.opLength);
-            w.right = t.substr(s.rightAt, s.rightLength);
-            w.rest = t.substr(s.restAt);
-            if (i == 0) {
-                if (parsed.leftIsNumber) w.leftNumber = &parsed.leftNumber;
-                w.leftRef = &parsed.leftRef;
-                w.leftKey = parsed.leftKey;
-            }
-            if (s.rightIsNumber) w.rightNumber = &s.rightNumber;
-            w.rightRef = &s.rightRef;
-            w.rightKey = s.rightKey;
+            const bool first = i == 0;
+            // Every field given: a default-initialised StepWords would be cleared first,
+            // which costs more than the step itself on a short expression.
+            const StepWords w{first ? t.substr(parsed.leftAt, parsed.leftLength) : std::string_view(m_lastValue),
+                              t.substr(s.opAt, s.opLength),
+                              t.substr(s.rightAt, s.rightLength),
+                              t.substr(s.restAt),
+                              first && parsed.leftIsNumber ? &parsed.leftNumber : nullptr,
+                              s.rightIsNumber ? &s.rightNumber : nullptr,
+                              first ? &parsed.leftRef : nullptr,
+                              &s.rightRef,
+                              first ? std::string_view(parsed.leftKey) : std::string_view{},
+                              s.rightKey};
             if (std::optional<std::string> done = step(s.kind, w, expression)) return *done;
             if (m_lastValue.empty()) {
                 if (!moreAfterStep()) return finish(expression);
@@ -234,7 +234,9 @@ private:
     }
 
     std::string finish(std::string& expression) {
-        if (!m_keepsText) return reduced();
+        // The last value is not needed after this: moved rather than copied when it is
+        // all there is.
+        if (!m_keepsText) return m_stepped && m_tail.empty() ? std::move(m_lastValue) : reduced();
         expression = reduced();
         return expression;
     }

@@ -1,5 +1,7 @@
 #include "script/keyword_executor.h"
 
+#include <algorithm>
+
 #include "core/text.h"
 #include "core/zerin.h"
 #include "script/interpreter_messages.h"
@@ -37,8 +39,8 @@ std::string_view firstWordOf(std::string_view s, std::string_view* rest = nullpt
 
 }  // namespace
 
-void KeywordExecutor::execute(std::string_view keyword, std::string_view args) {
-    switch (vocabulary::keywordOf(keyword)) {
+void KeywordExecutor::execute(Keyword keyword, std::string_view args) {
+    switch (keyword) {
     case Keyword::AppReturn: m_run.returnValue = std::string(args); break;
     case Keyword::Return: doReturn(args); break;
     case Keyword::Goto: doGoto(args, false); break;
@@ -168,20 +170,24 @@ void KeywordExecutor::doFor(std::string_view args) {
 
 void KeywordExecutor::doNext(std::string_view args) {
     std::string_view variable = firstWordOf(args);
-    if (!takeNextValue(variable)) return;
-    if (std::optional<std::size_t> body = m_run.loops.forBody(variable)) m_run.jumpTo(*body);
+    std::optional<std::size_t> body;
+    if (!takeNextValue(variable, &body)) return;
+    if (body) m_run.jumpTo(*body);
 }
 
-bool KeywordExecutor::takeNextValue(std::string_view variable) {
-    std::optional<std::string> value = m_run.loops.nextValue(variable);
+bool KeywordExecutor::takeNextValue(std::string_view variable, std::optional<std::size_t>* body) {
+    std::optional<std::string> value = m_run.loops.nextValue(variable, body);
     if (!value) return false;
     // The common case of do_set without building its argument: a local loop variable
     // taking a plain value.
-    std::string key = text::lower(variable);
+    std::string lowered;
+    std::string_view key = variable;
+    if (std::any_of(variable.begin(), variable.end(), [](char c) { return c >= 'A' && c <= 'Z'; }))
+        key = lowered = text::lower(variable);
     if (variable.find_first_of("\" ") == std::string_view::npos && m_run.locals.indexed(key) &&
         !m_run.zerin.publicVars.indexed(key) && !isNothing(*value) &&
         value->find_first_of(" \"") == std::string::npos) {
-        m_run.locals.assign(key, std::move(*value));
+        m_run.locals.assign(std::string(key), std::move(*value));
         return true;
     }
     // The value is kept as it is: substitution escapes whatever it puts into a line.

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "script/vocabulary.h"
+
 namespace zerin {
 
 struct RunContext;
@@ -15,7 +17,7 @@ public:
     explicit KeywordExecutor(RunContext& run) : m_run(run) {}
 
     // `keyword` is upper case; `args` is the text after it.
-    void execute(std::string_view keyword, std::string_view args);
+    void execute(Keyword keyword, std::string_view args);
 
 private:
     void doReturn(std::string_view args);
@@ -25,7 +27,9 @@ private:
     void doNext(std::string_view args);
     void doLoopUntil(std::string_view args);
     // Takes the loop variable's next value and assigns it; false when none is left.
-    bool takeNextValue(std::string_view variable);
+    // Gives the variable its next value; `body`, when given, receives where the loop's
+    // body starts (found with the same search).
+    bool takeNextValue(std::string_view variable, std::optional<std::size_t>* body = nullptr);
 
     // The scans over the lines after the current one (uncompiled IF and ELSE): where
     // the flow continues, or nothing when the text ends first.

@@ -128,7 +128,8 @@ LinePlan planLine(std::string_view line, std::string_view text, std::size_t at) 
         }
     }
     std::string named(line);
-    if (!vocabulary::isKeyword(first)) {
+    Keyword keyword = vocabulary::keywordOf(first);
+    if (keyword == Keyword::None) {
         plan.kind = LinePlan::Kind::ByName;
         plan.text = std::move(named);
         return plan;
@@ -136,6 +137,7 @@ LinePlan planLine(std::string_view line, std::string_view text, std::size_t at) 
     std::string_view n = text::trimLeft(named);
     blank = n.find(' ');
     plan.kind = LinePlan::Kind::Keyword;
+    plan.keyword = keyword;
     plan.first = std::move(first);
     plan.text = blank == std::string_view::npos ? std::string_view{} : n.substr(blank + 1);
     return plan;

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "script/vocabulary.h"
+
 namespace zerin {
 
 struct LinePlan {
@@ -16,6 +18,7 @@ struct LinePlan {
     std::size_t target = 0;  // Jump
     int number = 0;          // Command
     std::string first;       // Keyword: the upper-cased keyword; Assign: the name as written
+    Keyword keyword = Keyword::None;  // Keyword: which one, so that a loop turn need not look it up
     std::string key;         // Assign: the lower-cased name
     bool valueIsData = false;  // Assign: the right side is stored as it is
     bool charTarget = false;   // Jump: the target counts characters (a jump code)

@@ -1,25 +1,30 @@
 #include "script/loop_lists.h"
 
+#include <algorithm>
+
 #include "core/text.h"
 
 namespace zerin {
 
-std::string LoopLists::key(std::string_view name) {
-    std::string k = text::lower(name);
-    std::erase(k, '"');
-    return k;
+std::string_view LoopLists::key(std::string_view name, std::string& buffer) {
+    bool plain = std::none_of(name.begin(), name.end(), [](char c) { return (c >= 'A' && c <= 'Z') || c == '"'; });
+    if (plain) return name;
+    buffer = text::lower(name);
+    std::erase(buffer, '"');
+    return buffer;
 }
 
 void LoopLists::startFor(std::string_view variable, std::string_view values, std::size_t bodyPosition) {
-    std::string k = key(variable);
-    m_values[k] = ValueList{std::string(values), 0};
-    m_forBodies[k] = bodyPosition;
+    std::string buffer;
+    m_values.insert_or_assign(std::string(key(variable, buffer)), ValueList{std::string(values), 0, bodyPosition});
 }
 
-std::optional<std::string> LoopLists::nextValue(std::string_view variable) {
-    auto it = m_values.find(key(variable));
+std::optional<std::string> LoopLists::nextValue(std::string_view variable, std::optional<std::size_t>* body) {
+    std::string buffer;
+    auto it = m_values.find(key(variable, buffer));
     if (it == m_values.end()) return std::nullopt;
     ValueList& list = it->second;
+    if (body) *body = list.body;
     std::string_view rest = std::string_view(list.values).substr(list.cursor);
     rest = text::trimLeft(rest);
     if (rest.empty()) {
@@ -35,9 +40,10 @@ std::optional<std::string> LoopLists::nextValue(std::string_view variable) {
 }
 
 std::optional<std::size_t> LoopLists::forBody(std::string_view variable) const {
-    auto it = m_forBodies.find(key(variable));
-    if (it == m_forBodies.end()) return std::nullopt;
-    return it->second;
+    std::string buffer;
+    auto it = m_values.find(key(variable, buffer));
+    if (it == m_values.end()) return std::nullopt;
+    return it->second.body;
 }
 
 void LoopLists::setDo(std::string_view label, std::size_t bodyPosition) { m_doBodies[text::lower(label)] = bodyPosition; }

@@ -30,6 +30,7 @@ constexpr std::string_view kCrLf = "\r\n";
 constexpr int kWaitCommand = 49;       // do_wait
 constexpr int kWaitInputCommand = 71;  // wait.input
 constexpr std::size_t kCommandLinePosition = 3;  // the "command = " line a compiled run begins with
+constexpr std::uint32_t kSeenOnce = LineIndex::kAbsent - 1;  // met once, read again when met next
 
 // Whether the right side of an assignment line is one group or one bracket and nothing
 // else: its value is then data, whatever it reads like.
@@ -106,38 +107,45 @@ void ScriptRun::loop() {
                 m_previousLine = *m_previous;
                 m_previous = &m_previousLine;
             }
-            m_lines.clear();
-            m_seenOnce.clear();
+            m_index.clear();
+            m_kept.clear();
             m_run.labelCache.clear();
             m_charStarts.clear();
             m_charStartsKnown = false;
         }
-        auto known = m_lines.find(start);
         // A line met for the first time is read for this one run and forgotten: most lines
         // of a long script run once, and keeping what was read of each costs more memory
         // than reading it again. A line met again is kept.
-        std::optional<ReadLine> once;
         const ReadLine* read = nullptr;
-        if (known != m_lines.end()) {
-            read = &known->second;
+        bool once = false;
+        std::uint32_t slot = m_index.find(start);
+        if (slot != LineIndex::kAbsent && slot != kSeenOnce) {
+            read = &m_kept[slot];
         } else {
             std::size_t lineEnd = t.find(kCrLf, start);
             if (lineEnd == std::string::npos) lineEnd = t.size();
             ReadLine fresh;
             if (lineEnd == start) fresh.blank = true;
             else fresh = readLine(start, lineEnd);
-            if (m_seenOnce.insert(start).second) read = &once.emplace(std::move(fresh));
-            else read = &m_lines.emplace(start, std::move(fresh)).first->second;
+            if (slot == LineIndex::kAbsent) {
+                m_index.set(start, kSeenOnce);
+                m_once = std::move(fresh);
+                read = &m_once;
+                once = true;
+            } else {
+                m_index.set(start, static_cast<std::uint32_t>(m_kept.size()));
+                read = &m_kept.emplace_back(std::move(fresh));
+            }
         }
         // Stays valid while the line runs: a change of the text is only acted on above.
         const ReadLine& line = *read;
         // The line run last outlives a line that is not kept.
         struct KeepPrevious {
             ScriptRun& run;
-            const std::optional<ReadLine>& once;
+            bool once;
             ~KeepPrevious() {
-                if (once && run.m_previous == &once->text) {
-                    run.m_previousLine = once->text;
+                if (once && run.m_previous == &run.m_once.text) {
+                    run.m_previousLine = run.m_once.text;
                     run.m_previous = &run.m_previousLine;
                 }
             }
@@ -181,6 +189,13 @@ ScriptRun::ReadLine ScriptRun::readLine(std::size_t start, std::size_t lineEnd) 
     } else if (!line.skip) {
         if (!m_run.editorMode) line.coded = lineCode(line.text, line.code);
         line.group = oneGroupOf(line.text);
+        if (line.group && line.coded && line.code.jump) {
+            auto blanks = [](std::string_view s) { return s.find_first_not_of(' ') == std::string_view::npos; };
+            const std::string& before = line.group->before;
+            line.group->onlyCondition = before.size() >= line.code.argsStart &&
+                                        blanks(std::string_view(before).substr(line.code.argsStart)) &&
+                                        blanks(line.group->after);
+        }
     }
     return line;
 }
@@ -213,6 +228,11 @@ std::optional<ScriptRun::ReadLine::OneGroup> ScriptRun::oneGroupOf(std::string_v
 void ScriptRun::executeOneGroup(const ReadLine& line) {
     const ReadLine::OneGroup& g = *line.group;
     std::string value = evaluateParsed(m_run.zerin, g.inner, m_run.locals);
+    // What the general path below would hand the jump, once its escapes are undone.
+    if (g.onlyCondition) {
+        run(codePlan(line.code, value));
+        return;
+    }
     std::string text = g.before;
     text += escapeValue(text::trimLeft(value));
     text += ' ';
@@ -237,7 +257,7 @@ void ScriptRun::executeOneGroup(const ReadLine& line) {
 // line on some machines, so it is read only every few lines.
 bool ScriptRun::pauseKeyDown() {
     constexpr int kLinesPerCheck = 256;
-    constexpr int kLinesPerClockRead = 16;
+    constexpr int kLinesPerClockRead = 64;
     constexpr std::int64_t kMsPerCheck = 2;
     Platform& p = m_run.zerin.platform;
     if (m_linesSinceKeyCheck > 0 && m_linesSinceKeyCheck % kLinesPerClockRead != 0) {
@@ -337,7 +357,7 @@ void ScriptRun::run(const LinePlan& plan) {
         z.dispatcher.chkCommand(plan.text, m_run.locals);
         return;
     case LinePlan::Kind::Keyword:
-        KeywordExecutor(m_run).execute(plan.first, plan.text);
+        KeywordExecutor(m_run).execute(plan.keyword, plan.text);
         return;
     }
 }

@@ -6,11 +6,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
-#include <unordered_set>
+#include <deque>
 #include <vector>
 
 #include "script/evaluator.h"
+#include "script/line_index.h"
 #include "script/line_plan.h"
 #include "script/run_context.h"
 
@@ -62,6 +62,9 @@ private:
             std::string before, after;
             ParsedExpression inner;
             bool rightSideIsOneValue = false;
+            // A compiled jump whose arguments are the group alone: the group's value is
+            // the condition, with no line to build around it.
+            bool onlyCondition = false;
         };
         std::optional<OneGroup> group;
     };
@@ -76,9 +79,10 @@ private:
     // every line.
     const std::string* m_previous = nullptr;
     std::string m_previousLine;
-    std::unordered_map<std::size_t, ReadLine> m_lines;
-    std::unordered_set<std::size_t> m_seenOnce;  // lines run once, not kept in m_lines
-    std::uint64_t m_revision = 0;  // the buffer's revision m_lines was read from
+    LineIndex m_index;  // where a line begins -> its place in m_kept, or met once
+    std::deque<ReadLine> m_kept;  // lines met more than once; a deque keeps them in place
+    ReadLine m_once;  // the line met for the first time that runs now
+    std::uint64_t m_revision = 0;  // the buffer's revision the lines were read from
     std::vector<std::size_t> m_charStarts;  // byte offset of each character, when not ASCII
     bool m_charStartsKnown = false;
     int m_linesSinceKeyCheck = 0;

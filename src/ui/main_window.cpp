@@ -2,6 +2,8 @@
 
 #include <QCloseEvent>
 #include <QFontMetrics>
+#include <QPushButton>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QStandardPaths>
 #include <QCoreApplication>
@@ -11,10 +13,13 @@
 
 #include "app/startup.h"
 #include "app/program.h"
+#include "media/volume.h"
 #include "modes/bar_builder.h"
 #include "script/variable_commands.h"
 #include "ui/bottom_bar.h"
 #include "ui/frm_menu.h"
+#include "ui/image_viewer_host.h"
+#include "ui/picture_view.h"
 #include "ui/code_editor.h"
 #include "ui/main_window_texts.h"
 #include "ui/panes_region.h"
@@ -27,6 +32,7 @@
 #include "ui/window_keys.h"
 #include "ui/window_placement.h"
 #include "ui/window_placer.h"
+#include "ui/window_switcher.h"
 #include "ui/work_area.h"
 #include "platform/linux/qt_strings.h"
 
@@ -62,7 +68,9 @@ MainWindow::MainWindow(Zerin& zerin, QWidget* parent) : QMainWindow(parent), m_z
     m_volume->setPageStep(65535 / 10);
     m_volume->setValue(65535 / 2);
     m_volume->setFocusPolicy(Qt::ClickFocus);
-    // FIXME: the mixer that the slider drives arrives with the volume controls.
+    m_volumeLogic = std::make_unique<Volume>(zerin.platform.mixer);
+    // Every change and every scroll step sets the volume.
+    connect(m_volume, &QSlider::valueChanged, this, [this](int value) { m_volumeLogic->change(value); });
 
     m_keys = new WindowKeys(*this);
     m_menus = new MenuWindows(zerin, this);
@@ -82,6 +90,17 @@ MainWindow::MainWindow(Zerin& zerin, QWidget* parent) : QMainWindow(parent), m_z
     connect(m_rightBar, &RightBar::focusList, m_panes, [this](int pane) { m_panes->focusList(m_panesShown ? pane : 0); });
     connect(m_panes, &PanesRegion::selectionChanged, this, [this] { BarBuilder(m_zerin).RefreshBar(); });
 
+    // The saved default background is this window's own: the regions keep their look
+    // until the dark background mode gives them another.
+    m_zerin.windowBackground = m_zerin.savedBackground = toColour(QColor(QLatin1String(kWindowColour)));
+    m_viewer = new ImageViewerHost(zerin, *m_workArea, m_bottomBar, this);
+    m_zerin.imageList.view = m_viewer;
+    connect(m_viewer, &ImageViewerHost::focusUp, this,
+            [this] { m_bottomBar->firstPathButton()->setFocus(Qt::OtherFocusReason); });
+    connect(m_viewer, &ImageViewerHost::focusDown, this, [this] { m_topBar->focusButton(1); });
+    m_switcher = new WindowSwitcher(zerin, *this);
+    m_bottomBar->setSwitcher(m_switcher);
+
     applyFontSize();
     m_zerin.ui = this;
     m_placer = new WindowPlacer(this, windowPlacementPath(m_zerin.programFolder));
@@ -93,10 +112,40 @@ void MainWindow::showPlaced() { m_placer->show(); }
 
 MainWindow::~MainWindow() {
     if (m_zerin.ui == this) m_zerin.ui = &m_zerin.defaultUi;
+    if (m_zerin.imageList.view == m_viewer) m_zerin.imageList.view = nullptr;
+    // Before the widgets it watches go: their last events must not reach it.
+    delete m_viewer;
+}
+
+QPoint MainWindow::clientOrigin() const { return m_client->mapToGlobal(QPoint(0, 0)); }
+
+void MainWindow::openMixer() {
+    if (!m_volumeLogic->start()) {
+        m_zerin.output.debugMessage(kNoMixerMessage);
+        return;
+    }
+    const VolumeSlider& s = m_volumeLogic->slider();
+    // Taking the mixer's range and level writes nothing back to it.
+    QSignalBlocker quiet(m_volume);
+    m_volume->setRange(static_cast<int>(s.minimum), static_cast<int>(s.maximum));
+    m_volume->setPageStep(static_cast<int>(std::max<std::int64_t>(1, s.largeChange)));
+    m_volume->setSingleStep(static_cast<int>(std::max<std::int64_t>(1, s.smallChange)));
+    m_volume->setValue(static_cast<int>(s.value));
+}
+
+void MainWindow::setWindowBackground(std::uint32_t colour) {
+    const std::optional<QColor> background = regionBackground(colour, m_zerin.savedBackground);
+    static const char* const kRegions[] = {"lvwList", "frmTop", "frmRight", "frmBottom", "lvwImageList",
+                                           "lvwFileOp", "txtEditor", "txtCode", "txtDebug"};
+    for (const char* name : kRegions)
+        for (QWidget* w : findChildren<QWidget*>(QLatin1String(name))) setRegionBackground(w, background);
+    setRegionBackground(this, background);
+    m_workArea->viewer()->setBackground(background ? *background : QColor(Qt::black));
 }
 
 void MainWindow::fillStartupSteps(StartupSteps& steps) {
     steps.buildRightBar = [this] { BarBuilder(m_zerin).RefreshBar(); };
+    steps.openMixer = [this] { openMixer(); };
     steps.applyFontSize = [this] { applyFontSize(); };
     steps.resize = [this] { runResize(); };
     // One tab stop of 20 dialog units: five average character widths.
@@ -226,6 +275,7 @@ void MainWindow::resizeSteps() {
 
     step(texts::kRefreshImageViewer);
     if (m_workArea->mode() == DisplayMode::Image) m_workArea->showMode(DisplayMode::Image);
+    if (m_switcher->docked()) m_switcher->moveDocked();
 }
 
 void MainWindow::focusOutputText() { m_zerin.outputWindow.host().focusText(); }

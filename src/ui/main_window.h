@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "core/ui_host.h"
@@ -11,6 +12,7 @@
 class QSlider;
 
 namespace zerin {
+class Volume;
 class Zerin;
 struct StartupSteps;
 }
@@ -18,11 +20,13 @@ struct StartupSteps;
 namespace zerin::ui {
 
 class BottomBar;
+class ImageViewerHost;
 class MenuWindows;
 class PanesRegion;
 class RightBar;
 class SizeHandle;
 class ToolTips;
+class WindowSwitcher;
 class TopBar;
 class WindowKeys;
 class WindowPlacer;
@@ -55,6 +59,9 @@ public:
     void setRightBarShown(bool shown);
     bool rightBarShown() const { return m_rightBarShown; }
     int workAreaHeight() const { return m_workAreaHeight; }
+    int innerWidth() const { return m_innerWidth; }
+    // The screen position of the client area's top-left corner.
+    QPoint clientOrigin() const;
     void setWorkAreaHeight(int height);
     const std::string& progressText() const { return m_progress; }
     // A step that fails (for tests of the recovery): the name of the step to fail in.
@@ -67,6 +74,11 @@ public:
     void focusOutputText() override;
     void setModeButtonColour(std::string_view command, std::uint32_t colour) override;
     void fontSizeChanged() override;
+    void setWindowBackground(std::uint32_t colour) override;
+
+    // Mixer start-up: Slider1 takes the mixer control's range, steps and level. Without a
+    // mixer it says so once on the debug pane and moves nothing but itself.
+    void openMixer();
 
     WorkArea* workArea() const { return m_workArea; }
     TopBar* topBar() const { return m_topBar; }
@@ -77,6 +89,9 @@ public:
     QSlider* volumeSlider() const { return m_volume; }
     ToolTips* toolTips() const { return m_tips; }
     MenuWindows* menus() const { return m_menus; }
+    ImageViewerHost* imageViewer() const { return m_viewer; }
+    WindowSwitcher* windowSwitcher() const { return m_switcher; }
+    const Volume& volume() const { return *m_volumeLogic; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -99,6 +114,9 @@ private:
     RightBar* m_rightBar;
     SizeHandle* m_sizeHandle;
     QSlider* m_volume;
+    std::unique_ptr<Volume> m_volumeLogic;
+    ImageViewerHost* m_viewer;
+    WindowSwitcher* m_switcher;
     WindowKeys* m_keys;
     MenuWindows* m_menus;
     WindowPlacer* m_placer;

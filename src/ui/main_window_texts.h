@@ -12,6 +12,8 @@ inline constexpr std::string_view kCodeEditorCaption = " Code Editor ";
 inline constexpr std::string_view kDebugCaption = " Output / Debug ";
 inline constexpr std::string_view kProblem = "Got some problem.";
 inline constexpr std::string_view kTryingToFix = "Trying to fix it";
+inline constexpr std::string_view kNoWindowSwitching =
+    "Window switching is not available here: this window system does not list other programs' windows.";
 inline constexpr std::string_view kTitleBarError = "ERROR in ShowTitleBar";
 
 // The resize steps' progress texts.

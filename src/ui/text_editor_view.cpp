@@ -9,6 +9,7 @@
 #include "app/program.h"
 #include "modes/script_highlight.h"
 #include "ui/script_highlighter.h"
+#include "ui/ui_style.h"
 #include "platform/linux/qt_strings.h"
 
 namespace zerin::ui {
@@ -40,7 +41,9 @@ void TextEditorView::keyPressEvent(QKeyEvent* event) {
 }
 
 void TextEditorView::setDropHint(bool on) {
-    setStyleSheet(on ? QStringLiteral("#txtEditor { background: #303080; }") : QString());
+    // Leaving goes back to the window background, dark in the dark background mode.
+    setRegionBackground(this, on ? std::optional<QColor>(QColor(0x30, 0x30, 0x80))
+                                 : regionBackground(m_zerin.windowBackground, m_zerin.savedBackground));
 }
 
 void TextEditorView::dragEnterEvent(QDragEnterEvent* event) {

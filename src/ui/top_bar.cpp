@@ -38,8 +38,7 @@ void TopBar::sync() {
             m_tips.setToolText(s.button, e->tooltip);
             shown = s.button;
         } else if (show && kind == BarElementKind::PositionSlider) {
-            if (!s.slider) s.slider = new QSlider(Qt::Horizontal, this);
-            s.slider->setObjectName(QStringLiteral("Slider2"));
+            if (!s.slider) s.slider = newPositionSlider();
             shown = s.slider;
         } else if (show) {
             if (!s.label) {
@@ -61,6 +60,20 @@ void TopBar::sync() {
             }
         }
     }
+}
+
+QSlider* TopBar::newPositionSlider() {
+    auto* slider = new QSlider(Qt::Horizontal, this);
+    slider->setObjectName(QStringLiteral("Slider2"));
+    slider->setFocusPolicy(Qt::ClickFocus);
+    connect(slider, &QSlider::sliderMoved, this, [this](int value) { showPlayTime(m_position.scroll(value)); });
+    connect(slider, &QSlider::valueChanged, this, [this](int value) { m_position.change(value); });
+    return slider;
+}
+
+void TopBar::showPlayTime(const std::string& text) {
+    for (Slot& s : m_slots)
+        if (s.label && s.label->objectName() == QLatin1String("lblPlayTime")) s.label->setText(QString::fromStdString(text));
 }
 
 void TopBar::onBarKey(int index, int key, int) {

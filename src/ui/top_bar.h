@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "media/play_position.h"
 #include "ui/command_bar_view.h"
 
 class QLabel;
@@ -22,6 +23,7 @@ public:
 
     void sync() override;
     CommandButton* button(int index) const override;
+    const PlayPosition& playPosition() const { return m_position; }
 
 signals:
     // Keypad 8 and keypad 2 on a button: the focus leaves the bar.
@@ -36,8 +38,11 @@ private:
     };
     void onBarKey(int index, int key, int shift) override;
     Slot& slot(std::size_t index);
+    QSlider* newPositionSlider();
+    void showPlayTime(const std::string& text);
 
     std::vector<Slot> m_slots;
+    PlayPosition m_position;
 };
 
 }  // namespace zerin::ui

@@ -3,11 +3,16 @@
 #include <QApplication>
 #include <QFont>
 #include <QPalette>
+#include <QVariant>
 #include <QWidget>
 
 namespace zerin::ui {
 
 QColor toQColor(Colour c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
+
+Colour toColour(const QColor& c) {
+    return static_cast<Colour>(c.red()) | static_cast<Colour>(c.green()) << 8 | static_cast<Colour>(c.blue()) << 16;
+}
 
 QColor textColourOn(const QColor& bg) {
     double luminance = 0.299 * bg.red() + 0.587 * bg.green() + 0.114 * bg.blue();
@@ -23,6 +28,27 @@ QString commandButtonStyle(Colour colour) {
                "QPushButton:pressed { background: %3; }"
                "QPushButton:focus { border: 1px solid #f0f0f0; }")
         .arg(bg.name(), fg.name(), bg.darker(160).name(), bg.lighter(115).name());
+}
+
+std::optional<QColor> regionBackground(Colour current, Colour saved) {
+    if (current == saved) return std::nullopt;
+    return toQColor(current);
+}
+
+void setRegionBackground(QWidget* widget, const std::optional<QColor>& colour) {
+    static const char* const kBase = "zerinBaseStyle";
+    QVariant base = widget->property(kBase);
+    if (!base.isValid()) {
+        base = widget->styleSheet();
+        widget->setProperty(kBase, base);
+    }
+    QString sheet = base.toString();
+    if (colour) {
+        const QString selector = widget->objectName().isEmpty() ? QStringLiteral("*")
+                                                                : QLatin1Char('#') + widget->objectName();
+        sheet += QStringLiteral(" %1 { background: %2; }").arg(selector, colour->name());
+    }
+    widget->setStyleSheet(sheet);
 }
 
 void applyWindowStyle(QWidget* window, int fontSize) {

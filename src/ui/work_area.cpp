@@ -2,7 +2,6 @@
 
 #include <QFontDatabase>
 #include <QGroupBox>
-#include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTreeWidget>
@@ -14,6 +13,7 @@
 #include "ui/code_editor.h"
 #include "ui/debug_pane.h"
 #include "ui/main_window_texts.h"
+#include "ui/picture_view.h"
 #include "ui/text_box_view.h"
 #include "ui/text_editor_view.h"
 #include "platform/linux/qt_strings.h"
@@ -48,10 +48,7 @@ WorkArea::WorkArea(Zerin& zerin, QWidget* parent) : QWidget(parent), m_zerin(zer
     m_editor = new TextEditorView(zerin, this);
     m_editor->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 
-    m_viewer = new QLabel(tr("Image viewer"), this);
-    m_viewer->setObjectName(QStringLiteral("pbxViewer"));
-    m_viewer->setAlignment(Qt::AlignCenter);
-    m_viewer->setStyleSheet(QStringLiteral("#pbxViewer { background: #000000; color: #808690; }"));
+    m_viewer = new PictureView(this);
     m_imageList = new QListWidget(this);
     m_imageList->setObjectName(QStringLiteral("lvwImageList"));
 
@@ -114,9 +111,25 @@ void WorkArea::setCodeEditorOnly(bool on) {
 
 void WorkArea::hideAll() {
     for (QWidget* w : {static_cast<QWidget*>(m_fileOp), static_cast<QWidget*>(m_editor),
-                       static_cast<QWidget*>(m_viewer), static_cast<QWidget*>(m_imageList),
-                       static_cast<QWidget*>(m_codeBox), static_cast<QWidget*>(m_debugBox)})
+                       static_cast<QWidget*>(m_imageList), static_cast<QWidget*>(m_codeBox),
+                       static_cast<QWidget*>(m_debugBox)})
         w->hide();
+    // The enlarged viewer covers the window whatever the work area shows.
+    if (!m_viewerEnlarged) m_viewer->hide();
+}
+
+void WorkArea::setViewerEnlarged(bool enlarged) {
+    m_viewerEnlarged = enlarged;
+    QWidget* cover = parentWidget();
+    if (enlarged && cover) {
+        if (m_viewer->parentWidget() != cover) m_viewer->setParent(cover);
+        m_viewer->setGeometry(cover->rect());
+        m_viewer->raise();
+        m_viewer->show();
+        return;
+    }
+    if (m_viewer->parentWidget() != this) m_viewer->setParent(this);
+    showMode(m_mode);
 }
 
 void WorkArea::layoutFile() {
@@ -137,7 +150,7 @@ void WorkArea::layoutImage() {
     int listWidth = std::min(kImageListWidth, r.width() / 3);
     m_imageList->setGeometry(r.x(), r.y(), listWidth, r.height());
     m_imageList->show();
-    if (height() >= 2) {
+    if (height() >= 2 && !m_viewerEnlarged) {
         m_viewer->setGeometry(r.x() + listWidth + kMargin, r.y(), r.width() - listWidth - kMargin, r.height());
         m_viewer->show();
     }
@@ -165,8 +178,6 @@ void WorkArea::layoutSystem() {
     m_codeBox->show();
     m_debugBox->show();
 }
-
-QWidget* WorkArea::viewer() const { return m_viewer; }
 
 void WorkArea::setTextFontSize(int points) {
     for (QPlainTextEdit* box : {static_cast<QPlainTextEdit*>(m_editor), static_cast<QPlainTextEdit*>(m_code),

@@ -8,7 +8,6 @@
 #include <string_view>
 
 class QGroupBox;
-class QLabel;
 class QListWidget;
 class QPlainTextEdit;
 class QTreeWidget;
@@ -22,6 +21,7 @@ namespace zerin::ui {
 
 class CodeEditor;
 class DebugPane;
+class PictureView;
 class TextBoxView;
 class TextEditorView;
 
@@ -49,7 +49,11 @@ public:
     void setTextFontSize(int points);
     QTreeWidget* fileOpList() const { return m_fileOp; }
     QListWidget* imageList() const { return m_imageList; }
-    QWidget* viewer() const;
+    PictureView* viewer() const { return m_viewer; }
+    // The viewer over the whole of the window's inner area (the work area's parent),
+    // brought to the front; or back in the work area, where the next layout places it.
+    void setViewerEnlarged(bool enlarged);
+    bool viewerEnlarged() const { return m_viewerEnlarged; }
     // Where keypad 8 from the top bar leads: the shown element of the work area.
     QWidget* focusTarget() const;
 
@@ -69,7 +73,8 @@ private:
     QTreeWidget* m_fileOp;
     Zerin& m_zerin;
     TextEditorView* m_editor;
-    QLabel* m_viewer;
+    PictureView* m_viewer;
+    bool m_viewerEnlarged = false;
     QListWidget* m_imageList;
     QGroupBox* m_codeBox;
     QGroupBox* m_debugBox;

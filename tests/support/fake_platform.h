@@ -4,6 +4,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -99,8 +100,14 @@ public:
         if (present) b = bounds;
         return present;
     }
+    bool readVolume(std::int64_t& v) override {
+        if (!level) return false;
+        v = *level;
+        return true;
+    }
     void setVolume(std::int64_t v) override { written.push_back(v); }
     bool present = true;
+    std::optional<std::int64_t> level;
     VolumeBounds bounds{0, 65535};
     int opens = 0;
     std::vector<std::int64_t> written;

@@ -163,6 +163,17 @@ FakeWindowList::Window* FakeWindowList::find(WindowHandle h) {
     return nullptr;
 }
 
+std::vector<TopLevelWindow> FakeWindowList::topLevelWindows() {
+    std::vector<TopLevelWindow> out;
+    for (const Window& w : windows) out.push_back({w.handle, w.title, w.visible});
+    return out;
+}
+
+WindowIcon FakeWindowList::icon(WindowHandle h, int) {
+    Window* w = find(h);
+    return w ? w->icon : WindowIcon{};
+}
+
 WindowHandle FakeWindowList::findByTitle(std::string_view part) {
     std::string wanted = text::lower(part);
     for (const Window& w : windows)
@@ -173,7 +184,10 @@ WindowHandle FakeWindowList::findByTitle(std::string_view part) {
 bool FakeWindowList::move(WindowHandle h, int x, int y, int width, int height) {
     Window* w = find(h);
     if (!w) return false;
-    *w = {w->handle, w->title, x, y, width, height, w->minimised};
+    w->x = x;
+    w->y = y;
+    w->width = width;
+    w->height = height;
     return true;
 }
 

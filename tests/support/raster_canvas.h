@@ -77,7 +77,12 @@ public:
         std::string title;
         int x = 0, y = 0, width = 0, height = 0;
         bool minimised = false;
+        bool visible = true;
+        WindowIcon icon;
     };
+    bool available() override { return true; }
+    std::vector<TopLevelWindow> topLevelWindows() override;
+    WindowIcon icon(WindowHandle window, int size) override;
     WindowHandle findByTitle(std::string_view part) override;
     bool move(WindowHandle window, int x, int y, int width, int height) override;
     bool setFocus(WindowHandle window) override;

@@ -27,6 +27,7 @@
 #include "ui/text_editor_view.h"
 #include "ui/tool_tips.h"
 #include "ui/top_bar.h"
+#include "ui/picture_view.h"
 #include "ui/work_area.h"
 #include "qt_text_metrics.h"
 

@@ -8,6 +8,7 @@
 #include "app/program.h"
 #include "app/settings_file.h"
 #include "fake_platform.h"
+#include "memory_file_system.h"
 #include "temp_dir.h"
 
 using namespace zerin;
@@ -408,4 +409,16 @@ TEST_F(GeneralCommands, HelpListsTheSummariesWithoutRunningAnything) {
     call("help do_run");
     EXPECT_EQ(debug(), "\r\n");
     EXPECT_TRUE(fp.dialogs.shown.empty());
+
+    // The file commands would take the help word for a path: a folder "/?" made, a copy
+    // or a rename tried with a dialog about it.
+    test::MemoryFileSystem disk;
+    z.fileSystem = &disk;
+    for (const char* name : {"do_makedir", "do_file_copy", "do_file_rename", "file.cue.to.editor"}) {
+        call(std::string("help ") + name);
+        EXPECT_FALSE(disk.node("/?").has_value()) << name;
+        EXPECT_FALSE(disk.node("/??").has_value()) << name;
+    }
+    EXPECT_TRUE(fp.dialogs.shown.empty());
+    EXPECT_EQ(z.txtCode.text(), "");
 }

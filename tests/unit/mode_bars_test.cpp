@@ -158,7 +158,7 @@ TEST_F(BarsFixture, LegacyCommandsMakeTheirElements) {
     const auto& e = z.bars.top.elements();
     ASSERT_EQ(z.bars.top.lastInUse(), 4);
     EXPECT_EQ(e[1].kind, BarElementKind::IntervalLabel);
-    EXPECT_EQ(e[1].caption, "3");
+    EXPECT_EQ(e[1].caption, " 3.0");
     EXPECT_EQ(e[2].caption, "ColsOn");
     EXPECT_EQ(e[2].colour, 0x11ccccu);  // the first mode's colour
     EXPECT_EQ(e[3].caption, "!Log");

@@ -80,6 +80,11 @@ TEST(ProgramFolderTest, HomeThenWritableExecutableFolderThenXdg) {
     EXPECT_EQ(chooseProgramFolder(in), "/cfg/zerin");
     in.xdgConfigHome = "relative/cfg";
     EXPECT_EQ(chooseProgramFolder(in), "/home/ann/.config/zerin");
+    // Installed, the copy keeps out of its own folder even as root, who may write there.
+    writable = true;
+    in.installed = true;
+    in.xdgConfigHome = "/cfg";
+    EXPECT_EQ(chooseProgramFolder(in), "/cfg/zerin");
     in.home = "/data/z/../zz";
     EXPECT_EQ(chooseProgramFolder(in), "/data/zz");
 }

@@ -69,3 +69,38 @@ TEST(VolumeTest, AlsaMixerOpensOrRefuses) {
         EXPECT_FALSE(v.open());
     }
 }
+
+TEST(VolumeTest, SliderStartsAtTheMixersLevel) {
+    test::FakeMixer mixer;
+    mixer.level = 40000;
+    Volume v(&mixer);
+    ASSERT_TRUE(v.start());
+    EXPECT_EQ(v.slider().value, 40000);
+    EXPECT_TRUE(mixer.written.empty());
+    // A level outside the control's own range is brought into it.
+    test::FakeMixer odd;
+    odd.level = 70000;
+    Volume w(&odd);
+    ASSERT_TRUE(w.start());
+    EXPECT_EQ(w.slider().value, 65535);
+}
+
+#include "media/play_position.h"
+
+TEST(PlayPositionTest, DraggedTimeAndPlayedPart) {
+    PlayPosition p;
+    // No player: every position reads as zero.
+    EXPECT_EQ(p.scroll(500), "00:00:00");
+    EXPECT_TRUE(p.dragging());
+    p.change(500);
+    EXPECT_FALSE(p.dragging());
+    EXPECT_EQ(p.playedLength(), 500);
+    // A change without a drag (set by a program) marks nothing.
+    p.change(20);
+    EXPECT_EQ(p.playedLength(), 500);
+    p.setStepSeconds(0.5);
+    EXPECT_EQ(p.scroll(7450), "01:02:05");
+    EXPECT_EQ(p.scroll(118), "00:00:59");
+    p.setStepSeconds(1e300);
+    EXPECT_EQ(p.scroll(10), "00:00:00");
+}

@@ -12,7 +12,7 @@ namespace zerin::linux_platform {
     F(snd_mixer_open) F(snd_mixer_close) F(snd_mixer_attach) F(snd_mixer_load) F(snd_mixer_selem_register) \
     F(snd_mixer_first_elem) F(snd_mixer_elem_next) F(snd_mixer_selem_get_name)                            \
     F(snd_mixer_selem_has_playback_volume) F(snd_mixer_selem_get_playback_volume_range)                   \
-    F(snd_mixer_selem_set_playback_volume_all)
+    F(snd_mixer_selem_set_playback_volume_all) F(snd_mixer_selem_get_playback_volume)
 
 struct AlsaLibrary {
 #define ZERIN_ALSA_SLOT(name) decltype(&::name) name = nullptr;

@@ -48,6 +48,14 @@ bool AlsaMixer::open(VolumeBounds& bounds) {
     return true;
 }
 
+bool AlsaMixer::readVolume(std::int64_t& value) {
+    long level = 0;
+    if (!m_elem || alsa().snd_mixer_selem_get_playback_volume(m_elem, SND_MIXER_SCHN_FRONT_LEFT, &level) < 0)
+        return false;
+    value = level;
+    return true;
+}
+
 void AlsaMixer::setVolume(std::int64_t value) {
     if (m_elem) alsa().snd_mixer_selem_set_playback_volume_all(m_elem, static_cast<long>(value));
 }

@@ -13,6 +13,7 @@ public:
     ~AlsaMixer() override;
     // The "Master" simple element, else the first one with a playback volume.
     bool open(VolumeBounds& bounds) override;
+    bool readVolume(std::int64_t& value) override;
     void setVolume(std::int64_t value) override;
 
 private:

@@ -4,6 +4,7 @@
 
 #include <iostream>
 
+#include "platform/linux/alsa_mixer.h"
 #include "platform/linux/alsa_sound.h"
 #include "platform/linux/folder_access.h"
 #include "platform/linux/linux_system_services.h"
@@ -12,6 +13,7 @@
 #include "platform/linux/qt_event_pump.h"
 #include "platform/linux/qt_text_metrics.h"
 #include "platform/linux/x11_key_state.h"
+#include "platform/linux/x11_window_list.h"
 #include "platform/linux/xdg_shell.h"
 #include "platform/platform.h"
 
@@ -27,7 +29,9 @@ struct LinuxPlatform {
     LinuxSystemServices system;
     QtTextMetrics metrics;
     XdgShell shell{processes, pump, clock};
-    Platform platform{pump, clock, keys, dialogs, processes, sound, system, metrics, &shell};
+    AlsaMixer mixer;
+    platform::X11WindowList windows;
+    Platform platform{pump, clock, keys, dialogs, processes, sound, system, metrics, &shell, &mixer, &windows};
 };
 
 }  // namespace zerin::linux_platform

@@ -33,4 +33,9 @@ inline std::string toFileName(const QString& path) {
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
+// The other way: a path held as file-system bytes, for Qt to open or show.
+inline QString toQFileName(std::string_view path) {
+    return QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
+}
+
 }  // namespace zerin

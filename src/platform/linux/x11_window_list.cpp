@@ -33,7 +33,8 @@ private:
     int (*m_old)(Display*, XErrorEvent*);
 };
 
-std::vector<unsigned long> windowProperty(Display* d, Window w, const char* name) {
+// A 32-bit property's values; at most `longest` of them (an icon list can be large).
+std::vector<unsigned long> windowProperty(Display* d, Window w, const char* name, long longest = 65536) {
     std::vector<unsigned long> out;
     Atom property = x11().XInternAtom(d, name, True);
     if (property == None) return out;
@@ -41,7 +42,7 @@ std::vector<unsigned long> windowProperty(Display* d, Window w, const char* name
     int format = 0;
     unsigned long count = 0, after = 0;
     unsigned char* data = nullptr;
-    if (x11().XGetWindowProperty(d, w, property, 0, 65536, False, AnyPropertyType, &type, &format, &count, &after,
+    if (x11().XGetWindowProperty(d, w, property, 0, longest, False, AnyPropertyType, &type, &format, &count, &after,
                            &data) == Success &&
         data && format == 32) {
         auto* values = reinterpret_cast<unsigned long*>(data);
@@ -66,7 +67,7 @@ _XDisplay* X11WindowList::display() {
     return m_display;
 }
 
-std::vector<unsigned long> X11WindowList::topLevelWindows() {
+std::vector<unsigned long> X11WindowList::clientList() {
     Display* d = display();
     if (!d) return {};
     Window root = DefaultRootWindow(d);
@@ -113,14 +114,64 @@ std::string X11WindowList::title(unsigned long window) {
     return result;
 }
 
+bool X11WindowList::shown(unsigned long window) {
+    Display* d = display();
+    ErrorTrap trap(d);
+    // Desktops, panels and windows that keep out of task lists are no windows to switch to.
+    static const char* const kHiddenTypes[] = {"_NET_WM_WINDOW_TYPE_DESKTOP", "_NET_WM_WINDOW_TYPE_DOCK",
+                                               "_NET_WM_WINDOW_TYPE_SPLASH", "_NET_WM_WINDOW_TYPE_NOTIFICATION"};
+    for (unsigned long type : windowProperty(d, window, "_NET_WM_WINDOW_TYPE"))
+        for (const char* hidden : kHiddenTypes)
+            if (type == x11().XInternAtom(d, hidden, False)) return false;
+    const Atom skip = x11().XInternAtom(d, "_NET_WM_STATE_SKIP_TASKBAR", False);
+    for (unsigned long state : windowProperty(d, window, "_NET_WM_STATE"))
+        if (state == skip) return false;
+    XWindowAttributes a;
+    if (!x11().XGetWindowAttributes(d, window, &a)) return false;
+    if (a.map_state == IsViewable) return true;
+    // A minimised window is unmapped but still the user's: its WM_STATE says iconic (3).
+    std::vector<unsigned long> wmState = windowProperty(d, window, "WM_STATE");
+    return !wmState.empty() && wmState[0] == 3;
+}
+
+std::vector<TopLevelWindow> X11WindowList::topLevelWindows() {
+    std::vector<TopLevelWindow> out;
+    for (unsigned long w : clientList()) out.push_back({w, title(w), shown(w)});
+    return out;
+}
+
+WindowIcon X11WindowList::icon(WindowHandle window, int size) {
+    WindowIcon best;
+    Display* d = display();
+    if (!d || window == 0) return best;
+    ErrorTrap trap(d);
+    // _NET_WM_ICON holds icons one after the other: width, height, then the pixels.
+    const std::vector<unsigned long> data = windowProperty(d, static_cast<Window>(window), "_NET_WM_ICON", 1L << 22);
+    std::size_t i = 0;
+    while (i + 2 <= data.size()) {
+        const unsigned long w = data[i], h = data[i + 1];
+        if (w == 0 || h == 0 || w > 4096 || h > 4096 || (data.size() - i - 2) / w < h) break;
+        const bool better = best.width == 0 || (best.width < size ? static_cast<int>(w) > best.width
+                                                                   : static_cast<int>(w) >= size && static_cast<int>(w) < best.width);
+        if (better) {
+            best.width = static_cast<int>(w);
+            best.height = static_cast<int>(h);
+            best.argb.assign(data.begin() + static_cast<std::ptrdiff_t>(i + 2),
+                             data.begin() + static_cast<std::ptrdiff_t>(i + 2 + w * h));
+        }
+        i += 2 + w * h;
+    }
+    return best;
+}
+
 bool X11WindowList::known(WindowHandle window) {
-    std::vector<unsigned long> all = topLevelWindows();
+    std::vector<unsigned long> all = clientList();
     return window != 0 && std::find(all.begin(), all.end(), window) != all.end();
 }
 
 WindowHandle X11WindowList::findByTitle(std::string_view part) {
     std::string wanted = text::lower(part);
-    for (unsigned long w : topLevelWindows()) {
+    for (unsigned long w : clientList()) {
         std::string t = title(w);
         if (!t.empty() && text::lower(t).find(wanted) != std::string::npos) return w;
     }
@@ -131,8 +182,14 @@ bool X11WindowList::move(WindowHandle window, int x, int y, int width, int heigh
     Display* d = display();
     if (!d || !known(window)) return false;
     ErrorTrap trap(d);
-    x11().XMoveResizeWindow(d, static_cast<Window>(window), x, y, static_cast<unsigned>(std::max(1, width)),
-                      static_cast<unsigned>(std::max(1, height)));
+    // The size asked for is the outer one, frame included: the window manager puts the
+    // frame at (x, y) and the client inside it, so the client gets what the frame leaves.
+    std::vector<unsigned long> frame = windowProperty(d, static_cast<Window>(window), "_NET_FRAME_EXTENTS");
+    if (frame.size() != 4) frame.assign(4, 0);
+    const long clientWidth = static_cast<long>(width) - static_cast<long>(frame[0] + frame[1]);
+    const long clientHeight = static_cast<long>(height) - static_cast<long>(frame[2] + frame[3]);
+    x11().XMoveResizeWindow(d, static_cast<Window>(window), x, y, static_cast<unsigned>(std::max(1L, clientWidth)),
+                            static_cast<unsigned>(std::max(1L, clientHeight)));
     x11().XFlush(d);
     return true;
 }

@@ -18,14 +18,18 @@ public:
     X11WindowList(const X11WindowList&) = delete;
     X11WindowList& operator=(const X11WindowList&) = delete;
 
+    bool available() override { return display() != nullptr; }
+    std::vector<TopLevelWindow> topLevelWindows() override;
+    WindowIcon icon(WindowHandle window, int size) override;
     WindowHandle findByTitle(std::string_view part) override;
     bool move(WindowHandle window, int x, int y, int width, int height) override;
     bool setFocus(WindowHandle window) override;
 
 private:
     _XDisplay* display();
-    std::vector<unsigned long> topLevelWindows();
+    std::vector<unsigned long> clientList();
     std::string title(unsigned long window);
+    bool shown(unsigned long window);
     bool known(WindowHandle window);
 
     _XDisplay* m_display = nullptr;
