@@ -123,6 +123,7 @@ TEST_F(FileCueTest, TheScriptCopiesAndMovesAndMarksEachEntry) {
     cue().add({root() + "src/move [me].txt", root() + "src/tree"}, kCueMove, root() + "dst/");
     cue().add({root() + "src/missing.txt"}, kCueMove, root() + "dst/");
     runCueScript();
+    EXPECT_EQ(printed().find("Syntax error"), std::string::npos) << printed();
     const auto& e = cue().entries();
     EXPECT_EQ(e[0].status, "DONE");
     EXPECT_EQ(e[1].status, "DONE");
