@@ -8,6 +8,8 @@
 #   PANES_ONLY=1 bench/run.sh [build-dir]   only the file panes' section
 #   SCALE_ONLY=1 bench/run.sh [build-dir]   only the section on work that grows with size
 #   SEARCH_ONLY=1 bench/run.sh [build-dir]  only the path box's search over the cache
+#   COPY_ONLY=1 bench/run.sh [build-dir]    only the copy section (sizes: COPY_FILES,
+#                                           COPY_SMALL_MB, COPY_BIG_MB, COPY_DATA)
 #
 # Sections are functions named section_*; add a new one and list it in main.
 set -euo pipefail
@@ -15,8 +17,8 @@ set -euo pipefail
 build="${1:-./build}"
 zerin="$build/src/zerin"
 if [ -z "${PANES_ONLY:-}${SEARCH_ONLY:-}" ]; then
+    [ -n "${COPY_ONLY:-}" ] || command -v hyperfine >/dev/null || { echo "hyperfine is needed" >&2; exit 1; }
     [ -x "$zerin" ] || { echo "no zerin binary at $zerin (build the zerin target first)" >&2; exit 1; }
-    command -v hyperfine >/dev/null || { echo "hyperfine is needed" >&2; exit 1; }
     zerin="$(cd "$(dirname "$zerin")" && pwd)/zerin"
 fi
 
@@ -385,7 +387,90 @@ section_scale() {
     scale_row "adding output-window buttons" 10000 buttons nobuttons
 }
 
+# --- section: copying files -----------------------------------------------------------
+# do_file_copy of a folder of COPY_FILES small files (COPY_SMALL_MB in all) and of one
+# COPY_BIG_MB file, against cp -r of the same data in the same run. The copy engine flushes
+# each file to the disk before it takes its name, so cp -r is timed both alone and followed
+# by sync. The data is made in a temporary folder under COPY_DATA and removed afterwards.
+
+COPY_FILES="${COPY_FILES:-2000}"
+COPY_SMALL_MB="${COPY_SMALL_MB:-1024}"
+COPY_BIG_MB="${COPY_BIG_MB:-2048}"
+COPY_RUNS="${COPY_RUNS:-2}"
+
+# wall_ms CMD...: the best wall time of COPY_RUNS runs of CMD, with `clear_copy` before each.
+wall_ms() {
+    local best="" start end t
+    for ((i = 0; i < COPY_RUNS; i++)); do
+        clear_copy
+        sync
+        start=$(date +%s%N)
+        "$@" >/dev/null
+        end=$(date +%s%N)
+        t=$(((end - start) / 1000000))
+        if [ -z "$best" ] || [ "$t" -lt "$best" ]; then best=$t; fi
+    done
+    echo "$best"
+}
+
+COPY_WORK=""
+section_copy() {
+    local data
+    data="$(mktemp -d "${COPY_DATA:-${TMPDIR:-/var/tmp}}/zerin-copy.XXXXXX")"
+    COPY_WORK=$data
+    # The data goes with the section, whatever happens to the run.
+    trap 'rm -rf "$work" ${COPY_WORK:+"$COPY_WORK"}' EXIT
+    mkdir -p "$data/src/small" "$data/src/big" "$data/dst"
+    echo "== copying files (data in $data, best of $COPY_RUNS runs, wall time)"
+    python3 - "$data/src/small" "$COPY_FILES" "$COPY_SMALL_MB" <<'PY'
+import os, sys
+folder, count, mb = sys.argv[1], int(sys.argv[2]), int(sys.argv[3])
+size = mb * 1024 * 1024 // max(count, 1)
+block = os.urandom(min(size, 1 << 20) or 1)
+for i in range(count):
+    sub = os.path.join(folder, f"d{i // 100:03d}")
+    os.makedirs(sub, exist_ok=True)
+    with open(os.path.join(sub, f"f{i:05d}.bin"), "wb") as f:
+        left = size
+        while left > 0:
+            f.write(block[:left])
+            left -= len(block)
+PY
+    head -c "$((COPY_BIG_MB * 1024 * 1024))" /dev/urandom >"$data/src/big/big.bin"
+    clear_copy() { rm -rf "$data/dst" && mkdir -p "$data/dst"; }
+
+    : >"$work/scripts.part"
+    printf 'r = (do_file_copy "%s" "%s")
+! copy<[r]>
+' "$data/src/small" "$data/dst" >"$work/copysmall.zs"
+    printf 'r = (do_file_copy "%s" "%s")
+! copy<[r]>
+' "$data/src/big/big.bin" "$data/dst" >"$work/copybig.zs"
+    add_script bench copysmall "$work/copysmall.zs"
+    add_script bench copybig "$work/copybig.zs"
+    write_ini
+    clear_copy
+    check "zerin copy" "copy<>" bash -c "$(zerin_cmd 'bench\copysmall')"
+    diff -r "$data/src/small" "$data/dst/small" >/dev/null || { echo "!! the copy differs" >&2; exit 1; }
+
+    local row name src zs ours cp cps
+    for row in "small:$COPY_FILES files, $COPY_SMALL_MB MB:$data/src/small:copysmall" \
+               "big:one file of $COPY_BIG_MB MB:$data/src/big/big.bin:copybig"; do
+        IFS=: read -r _ name src zs <<<"$row"
+        ours=$(wall_ms bash -c "$(zerin_cmd "bench\\$zs")")
+        cp=$(wall_ms cp -r "$src" "$data/dst")
+        cps=$(wall_ms sh -c "cp -r '$src' '$data/dst' && sync")
+        printf '   %-28s zerin %7s ms   cp -r %7s ms (%5s)   cp -r + sync %7s ms (%5s)   goal <= 1.1\n' \
+            "$name" "$ours" "$cp" "$(pane_ratio "$ours" "$cp")" "$cps" "$(pane_ratio "$ours" "$cps")"
+    done
+    rm -rf "$data"
+}
+
 main() {
+    if [ -n "${COPY_ONLY:-}" ]; then
+        section_copy
+        return
+    fi
     if [ -n "${PANES_ONLY:-}" ]; then
         section_panes
         return
@@ -408,6 +493,7 @@ main() {
     section_interpreter
     section_scale
     section_panes
+    section_copy
 }
 
 main

@@ -7,7 +7,7 @@ ZERIN_PACKAGES=(
   libgtest-dev libgmock-dev googletest
   xvfb xauth adwaita-icon-theme fonts-dejavu-core
   python3 openbox xdotool x11-utils imagemagick
-  libglib2.0-bin zip unzip
+  libglib2.0-bin zip unzip libarchive-tools p7zip-full
 )
 
 zerin_install_missing() {

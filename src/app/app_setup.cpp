@@ -6,6 +6,9 @@
 
 #include "app/program_folder.h"
 #include "app/program.h"
+#include "core/zerin.h"
+#include "panes/archiver_run.h"
+#include "panes/pane_model.h"
 #include "platform/linux/folder_access.h"
 
 namespace zerin {
@@ -45,6 +48,8 @@ void prepareZerin(Zerin& zerin, const ProgramArguments& arguments, const char* a
     std::error_code ec;
     std::filesystem::create_directories(zerin.programFolder, ec);
     registerAllCommands(zerin);
+    // Archives are listed by the archiver that is built and shipped beside the executable.
+    zerin.panes.archiveReader = archiverReader(zerin, (folder.executableFolder / kArchiverName).string());
 }
 
 }  // namespace zerin

@@ -152,6 +152,7 @@ private:
                     break;
                 }
                 case SettingKind::PanePath: setPanePath(k->pane, value); break;
+                case SettingKind::Text: s.*(k->text) = std::string(text::trim(value)); break;
             }
             return true;
         }
@@ -301,6 +302,10 @@ std::string settingsText(const Zerin& zerin) {
             case SettingKind::SlideInterval: value = std::to_string(s.*(k.interval)); break;
             case SettingKind::PanePath: value = panePath(k.pane, panePathField(s, k.pane)); break;
             case SettingKind::OnlyOn: continue;
+            case SettingKind::Text:
+                if ((s.*(k.text)).empty()) continue;
+                value = oneLine(s.*(k.text));
+                break;
         }
         line(std::string(k.key) + "=", value);
     }

@@ -29,6 +29,8 @@ struct Settings {
     std::string leftPath = "Drives";
     std::string rightPath = "Drives";
     bool vlcLoop = false;
+    // The archive lister the panes run ("" for zerin-archiver beside the executable).
+    std::string archiver;
     // Lines of Zerin.ini that no key of the writer stands for: comments, keys Zerin does
     // not know (or written with a blank before the "="), and vlc_loop, which is read but
     // never written from the record. Each is ignored wherever it stands, so the writer
@@ -46,6 +48,7 @@ enum class SettingKind {
     SlideInterval,  // an interval that also sets the slide timer's own
     PanePath,       // the folder a pane starts in (`pane` 0 left, 1 right)
     OnlyOn,         // read as a flag that a "1" switches on and nothing switches off; not written
+    Text,           // a text taken as written, blanks around it dropped; written only when set
 };
 
 struct SettingKey {
@@ -55,6 +58,7 @@ struct SettingKey {
     std::int16_t Settings::*number = nullptr;
     std::int32_t Settings::*interval = nullptr;
     int pane = 0;
+    std::string Settings::*text = nullptr;
 };
 
 inline constexpr SettingKey kSettingKeys[] = {
@@ -75,6 +79,7 @@ inline constexpr SettingKey kSettingKeys[] = {
     {"left_path", SettingKind::PanePath, nullptr, nullptr, nullptr, 0},
     {"right_path", SettingKind::PanePath, nullptr, nullptr, nullptr, 1},
     {"vlc_loop", SettingKind::OnlyOn, &Settings::vlcLoop},
+    {"archiver", SettingKind::Text, nullptr, nullptr, nullptr, 0, &Settings::archiver},
 };
 
 inline const SettingKey* findSettingKey(std::string_view lowerKey) {

@@ -50,6 +50,8 @@ public:
     CopyResult run(const std::string& source, const std::string& target) {
         const FsResult<FileInfo> top = m_fs.stat(source, false);
         if (!top) return fail(top.status.about("cannot copy " + source));
+        if (top.value.kind == FileKind::Other)
+            return fail(FsStatus::failure(EINVAL, "cannot copy " + source + ": not a file, folder or link"));
         if (FsStatus s = refuseSelfCopy(source, target, top.value.kind == FileKind::Folder); !s) return fail(s);
         std::vector<Item> items;
         if (FsStatus s = plan(source, target, top.value, items); !s) return finish(s);
@@ -142,6 +144,11 @@ private:
             return FsStatus::ok();
         }
         if (!tellProgress(item.source, m_done)) return FsStatus::fromErrno(ECANCELED);
+        if (item.info.kind == FileKind::Other) {
+            ++m_result.skipped;
+            m_result.notCopied.push_back(item.source);
+            return FsStatus::ok();
+        }
         std::string target = renamedPlace(item.target);
         bool replace = false;
         const FsResult<FileInfo> existing = m_fs.stat(target, false);

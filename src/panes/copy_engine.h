@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/dialogs.h"
 #include "platform/file_system.h"
@@ -38,6 +39,9 @@ struct CopyResult {
     FsStatus status;  // the reason when Failed (ECANCELED when Cancelled)
     std::uint64_t filesCopied = 0;
     std::uint64_t skipped = 0;
+    // FIFOs, sockets and devices inside a copied folder: left out (reading a FIFO would
+    // wait for a writer without end) and named here so the user can be told.
+    std::vector<std::string> notCopied;
 };
 
 // Copies the file, link or folder `source` so that it is at `target` (the full new path,

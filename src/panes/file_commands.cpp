@@ -16,6 +16,7 @@
 #include "panes/copy_engine.h"
 #include "panes/file_commands.h"
 #include "panes/pane_commands.h"
+#include "panes/pane_refresh.h"
 #include "platform/file_system.h"
 #include "platform/platform.h"
 #include "script/dispatcher.h"
@@ -57,6 +58,13 @@ std::optional<std::string> unquotedExisting(FileSystem& fs, std::string_view quo
     std::vector<std::string> words = splitCommandWords(quoted);
     if (words.size() != 1 || quoteCommandWord(words[0]) != quoted || !exists(fs, words[0])) return std::nullopt;
     return words[0];
+}
+
+// The folder that holds `path`, ending with "/".
+std::string folderOf(std::string path) {
+    while (path.size() > 1 && path.back() == '/') path.pop_back();
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
 // Hands one call at a time from the worker to the thread that pumps events and back.
@@ -202,6 +210,8 @@ bool splitRenameArguments(FileSystem& fs, std::string_view arg, std::string& fro
 namespace {
 
 std::string reportCopy(Zerin& zerin, const CopyResult& result) {
+    for (const std::string& path : result.notCopied)
+        zerin.output.debugMessage("Not copied (not a file, folder or link): " + path);
     if (result.outcome == CopyOutcome::Done) return std::string();
     if (result.outcome == CopyOutcome::Cancelled) {
         zerin.run.stopRequest = true;
@@ -249,6 +259,7 @@ void registerFileCommands(Zerin& zerin) {
         }
         const CopyResult result =
             runCopyJob(zerin, [&](const CopyCallbacks& cb) { return copyTree(fs, source, destination, cb); });
+        refreshPanesShowing(zerin, {folderOf(destination)});
         return reportCopy(zerin, result);
     });
 
@@ -272,6 +283,7 @@ void registerFileCommands(Zerin& zerin) {
             status = moved.outcome == CopyOutcome::Done ? FsStatus::ok() : moved.status;
             if (moved.outcome == CopyOutcome::Cancelled) zerin.run.stopRequest = true;
         }
+        refreshPanesShowing(zerin, {folderOf(from), folderOf(to)});
         if (!status) {
             zerin.platform.dialogs.messageBox(failure + "\r\n" + status.message(), "", MsgButtons::Ok);
             zerin.output.debugMessage(failure + ": " + status.message());
@@ -293,6 +305,7 @@ void registerFileCommands(Zerin& zerin) {
             zerin.output.debugMessage("ERROR in do_makedir: cannot create " + path + ": " + s.message());
             return std::string("false");
         }
+        refreshPanesShowing(zerin, {folderOf(folder)});
         return path;
     });
 

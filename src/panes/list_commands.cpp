@@ -86,6 +86,7 @@ void registerPaneCommands(Zerin& zerin) {
     registerListCommands(zerin);
     registerDirectoryCommands(zerin);
     registerFileCommands(zerin);
+    registerFileCueCommands(zerin);
     registerPaneIdentifiers(zerin);
 }
 

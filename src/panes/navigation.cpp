@@ -110,6 +110,12 @@ bool openItem(Zerin& zerin, int pane, int row) {
     const auto& items = zerin.panes.list(pane).items();
     if (row < 0 || static_cast<std::size_t>(row) >= items.size()) return false;
     const std::string tag = items[static_cast<std::size_t>(row)].tag;
+    // An archive's entries have no path of their own on the disk: opening one as a folder
+    // or a file would read whatever lies at "archive/name", or nothing.
+    if (zerin.panes.listing(pane).archive && openKind(tag) != OpenKind::Nothing) {
+        tell(zerin, std::string(paneMessage::kInsideArchive) + "\n\"" + tag + "\"");
+        return false;
+    }
     switch (openKind(tag)) {
         case OpenKind::Folder: return go(zerin, pane, {tag, ""});
         case OpenKind::Archive: return openArchive(zerin, pane, tag);

@@ -9,6 +9,14 @@ inline constexpr std::string_view kDirectoryMissing = "Directory does not exist!
 // A folder or archive that is there but cannot be read; the system's reason follows.
 inline constexpr std::string_view kFolderUnreadable = "Cannot read this folder: ";
 inline constexpr std::string_view kArchiveUnreadable = "Cannot read this archive: ";
+// Why an archive listing failed (the archiver's path follows), and the debug line for
+// each part of an archive the archiver could not read.
+inline constexpr std::string_view kArchiverTimedOut = "the archiver did not finish within 10 seconds: ";
+inline constexpr std::string_view kArchiverNotStarted = "the archiver could not be started: ";
+inline constexpr std::string_view kArchiverNoListing = "the archiver wrote no listing: ";
+inline constexpr std::string_view kArchiverBusy = "another archive is being listed";
+inline constexpr std::string_view kArchiveProblem = "Archive listing: ";
+inline constexpr std::string_view kInsideArchive = "Entries inside an archive cannot be opened; extract the archive first.";
 inline constexpr std::string_view kNoComma = "no comma";
 inline constexpr std::string_view kNoNewline = "no newline";
 inline constexpr std::string_view kReading = "Reading: ";

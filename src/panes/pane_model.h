@@ -13,6 +13,7 @@
 #include "panes/archive_listing.h"
 #include "panes/cache_search.h"
 #include "panes/drive_table.h"
+#include "panes/file_cue.h"
 #include "panes/list_model.h"
 #include "panes/listing.h"
 #include "panes/listing_cache.h"
@@ -101,6 +102,8 @@ public:
     DriveTable drives;
     // The editor's list of loaded text files, shown by a "Text List" pane.
     std::vector<std::string> textList;
+    // Files dropped onto the panes, waiting to be copied or moved.
+    FileCue fileCue;
     // Lists an archive's entries; empty until the archive module installs its reader.
     ArchiveReader archiveReader;
 

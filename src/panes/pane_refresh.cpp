@@ -227,7 +227,11 @@ FsStatus listUpdate(Zerin& zerin, int pane) {
     } else if (at.is(PaneKind::Archive)) {
         setFolderColumns(zerin, pane);
         if (const FsStatus status = readArchive(zerin, pane, at.archive); !status) {
-            // An archive that cannot be listed (now) is shown in its folder.
+            // An archive that cannot be listed (now) is shown in its folder, and the user
+            // is told why.
+            zerin.platform.dialogs.messageBox(
+                std::string(paneMessage::kArchiveUnreadable) + status.message() + "\n\"" + at.archive + "\"", "",
+                MsgButtons::Ok);
             panes.setPath(pane, at.folder);
             listUpdate(zerin, pane);
             return status;
@@ -245,6 +249,33 @@ FsStatus listUpdate(Zerin& zerin, int pane) {
     }
     refreshList(zerin, pane);
     return FsStatus::ok();
+}
+
+void refreshPanesShowing(Zerin& zerin, const std::vector<std::string>& folders) {
+    PaneModel& panes = zerin.panes;
+    std::vector<bool> shown(folders.size(), false);
+    for (int pane = 0; pane <= panes.highestOnScreen && PaneModel::validPane(pane); ++pane) {
+        const PaneLocation at = PaneLocation::parse(panes.path(pane));
+        if (!at.is(PaneKind::Folder)) continue;
+        bool affected = false;
+        for (std::size_t i = 0; i < folders.size(); ++i)
+            if (folders[i] == at.folder) affected = shown[i] = true;
+        if (!affected) continue;
+        // A folder that went away with a move is left to the next visit, not reported now.
+        const FsResult<FileInfo> info = zerin.fileSystem->stat(at.folder);
+        if (!info || info.value.kind != FileKind::Folder) continue;
+        std::vector<std::string> selected;
+        for (const ListItem& item : panes.list(pane).items())
+            if (item.selected) selected.push_back(item.tag);
+        if (!readFolder(zerin, pane, at.folder, false)) continue;
+        refreshList(zerin, pane);
+        auto& items = panes.list(pane).mutableItems();
+        for (ListItem& item : items)
+            item.selected = std::find(selected.begin(), selected.end(), item.tag) != selected.end();
+        panes.list(pane).notifyReset();
+    }
+    for (std::size_t i = 0; i < folders.size(); ++i)
+        if (!shown[i]) panes.cache.remove(folders[i]);
 }
 
 }  // namespace zerin

@@ -2,6 +2,9 @@
 // full rebuild of a pane from the listing cache or the disk (do_list_update).
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "platform/fs_result.h"
 
 namespace zerin {
@@ -22,6 +25,12 @@ void autosizeColumns(Zerin& zerin, int pane);
 // do_list_update: rebuild from the cache or the disk, then RefreshList. The result is why
 // the folder or archive could not be read (the user has been told).
 FsStatus listUpdate(Zerin& zerin, int pane);
+
+// After a copy, move, rename or new folder in `folders` (each ending with "/"): a pane on
+// screen that shows one of them is read again from the disk, keeping the selection of
+// the names that are still there; a cached listing of one not on screen is dropped, so
+// the next visit reads the disk instead of the old listing.
+void refreshPanesShowing(Zerin& zerin, const std::vector<std::string>& folders);
 
 // Whether the public variable list.icons is "1".
 bool iconsShown(const Zerin& zerin);

@@ -16,6 +16,8 @@ public:
     virtual ~RunningProcess() = default;
     // The exit status once the process has ended (128 + signal when killed), else nullopt.
     virtual bool finished(int& exitCode) = 0;
+    // Ends the process and whatever it started (its session), without waiting.
+    virtual void stop() {}
 };
 
 class Processes {

@@ -3,10 +3,15 @@
 #include <QApplication>
 #include <QMimeData>
 #include <QUrl>
-#include <set>
+#include <algorithm>
+#include <vector>
+#include <QSet>
 #include <QStyle>
+#include <QTimer>
+#include <QUrl>
 
 #include "app/program.h"
+#include "panes/label_edit.h"
 #include "platform/file_icons.h"
 #include "ui/ui_style.h"
 #include "platform/linux/qt_strings.h"
@@ -60,6 +65,26 @@ QIcon PaneItemModel::icon(int index) const {
     return result;
 }
 
+Qt::ItemFlags PaneItemModel::flags(const QModelIndex& index) const {
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (!index.isValid()) return f;
+    const auto& items = m_zerin.panes.list(m_pane).items();
+    if (static_cast<std::size_t>(index.row()) >= items.size()) return f;
+    if (items[static_cast<std::size_t>(index.row())].tag.starts_with('/')) f |= Qt::ItemIsDragEnabled;
+    if (index.column() == 0 && !labelEditText(m_zerin, m_pane, index.row()).empty()) f |= Qt::ItemIsEditable;
+    return f;
+}
+
+bool PaneItemModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::EditRole || index.column() != 0) return false;
+    // The pane is read again when the rename succeeds, which resets this model: that
+    // happens once the editor has closed, not inside the editor's commit.
+    const int row = index.row();
+    const std::string text = value.toString().toStdString();
+    QTimer::singleShot(0, this, [this, row, text] { renameByLabel(m_zerin, m_pane, row, text); });
+    return true;
+}
+
 QVariant PaneItemModel::data(const QModelIndex& index, int role) const {
     const auto& items = m_zerin.panes.list(m_pane).items();
     if (!index.isValid() || index.row() >= static_cast<int>(items.size())) return {};
@@ -67,6 +92,8 @@ QVariant PaneItemModel::data(const QModelIndex& index, int role) const {
     const bool sub = index.column() > 0;
     const SubItem* subItem = sub && !item.subItems.empty() ? &item.subItems[0] : nullptr;
     switch (role) {
+    case Qt::EditRole:
+        return sub ? QVariant() : QVariant(QString::fromStdString(labelEditText(m_zerin, m_pane, index.row())));
     case Qt::DisplayRole:
         if (!sub) return QString::fromStdString(item.text);
         return subItem ? QString::fromStdString(subItem->text) : QString();
@@ -95,25 +122,26 @@ QVariant PaneItemModel::headerData(int section, Qt::Orientation orientation, int
     return {};
 }
 
-Qt::ItemFlags PaneItemModel::flags(const QModelIndex& index) const {
-    Qt::ItemFlags f = QAbstractTableModel::flags(index);
-    return index.isValid() ? f | Qt::ItemIsDragEnabled : f;
-}
-
 QStringList PaneItemModel::mimeTypes() const { return {QStringLiteral("text/plain"), QStringLiteral("text/uri-list")}; }
 
 QMimeData* PaneItemModel::mimeData(const QModelIndexList& indexes) const {
     const auto& items = m_zerin.panes.list(m_pane).items();
-    std::set<int> rows;
+    // In the order the view gives them, each row once.
+    std::vector<int> rows;
     for (const QModelIndex& index : indexes)
-        if (index.isValid() && index.row() < static_cast<int>(items.size())) rows.insert(index.row());
+        if (index.isValid() && index.row() < static_cast<int>(items.size()) &&
+            std::find(rows.begin(), rows.end(), index.row()) == rows.end())
+            rows.push_back(index.row());
     auto* mime = new QMimeData;
     QList<QUrl> urls;
     m_zerin.dragText.clear();
     for (int row : rows) {
         const std::string& tag = items[static_cast<std::size_t>(row)].tag;
         if (!tag.starts_with('/')) continue;
-        urls << QUrl::fromLocalFile(QFile::decodeName(QByteArray(tag.data(), static_cast<qsizetype>(tag.size()))));
+        // Other programs and the other pane take a folder's address without its "/".
+        std::string path = tag;
+        while (path.size() > 1 && path.ends_with('/')) path.pop_back();
+        urls << QUrl::fromLocalFile(QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size()))));
         if (m_zerin.dragText.empty() && tag.ends_with('/')) m_zerin.dragText = tag;
     }
     if (!m_zerin.dragText.empty()) mime->setText(toQString(m_zerin.dragText));

@@ -24,11 +24,14 @@ public:
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-    // Items drag out: a folder as its path (the drag text), every entry on disk as a file
-    // address for other programs.
+    // Items drag out as file addresses (text/uri-list) for other programs and the other
+    // pane, a folder also as its path (the drag text); the Name column's label can be
+    // edited to rename the item.
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
     QStringList mimeTypes() const override;
     QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    Qt::DropActions supportedDragActions() const override { return Qt::CopyAction | Qt::MoveAction; }
 
     // The header texts or alignment changed.
     void refreshHeaders();

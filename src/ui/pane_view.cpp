@@ -8,7 +8,9 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QTimer>
+#include <QUrl>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -21,7 +23,9 @@
 #include "app/program.h"
 #include "panes/pane_actions.h"
 #include "panes/pane_colours.h"
+#include "panes/pane_commands.h"
 #include "panes/pane_roles.h"
+#include "panes/path_bar.h"
 #include "panes/selection_size.h"
 #include "platform/linux/mime_file_icons.h"
 #include "ui/key_table.h"
@@ -79,7 +83,12 @@ PaneView::PaneView(Zerin& zerin, int pane, QWidget* parent)
     m_lvwList->setAllColumnsShowFocus(true);
     m_lvwList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_lvwList->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_lvwList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // F2 or a slow second click edits the name; the model renames the item.
+    m_lvwList->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    // Items are dragged out as file URLs; files dropped onto the list join the file cue.
+    m_lvwList->setDragEnabled(true);
+    m_lvwList->setDragDropMode(QAbstractItemView::DragOnly);
+    m_lvwList->viewport()->setAcceptDrops(true);
     m_lvwList->header()->setStretchLastSection(false);
     m_lvwList->header()->setSectionsClickable(true);
     m_lvwList->header()->setSortIndicatorShown(false);
@@ -249,7 +258,21 @@ bool PaneView::eventFilter(QObject* watched, QEvent* event) {
         openMenu(m_lvwList->viewport()->mapToGlobal(at.center()));
         return true;
     }
-    if (watched == m_lvwList->viewport() && dropEvent(event)) return true;
+    // Path buttons and groups dropped here carry their drag text and show their folders;
+    // files from the other pane or another program come as file addresses and join the
+    // file cue; any other dropped text is read as a folder to show.
+    // A slow second click renames; a Ctrl or Shift click on a selected item changes the
+    // selection instead, which a pending rename would swallow.
+    if (watched == m_lvwList->viewport() && event->type() == QEvent::MouseButtonPress) {
+        const bool extends = static_cast<QMouseEvent*>(event)->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier);
+        m_lvwList->setEditTriggers(extends ? QAbstractItemView::EditKeyPressed
+                                           : QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    }
+    if (watched == m_lvwList->viewport()) {
+        const bool pathBarDrag = m_zerin.dragText.starts_with(pathBarText::kDragPrefix);
+        if (!pathBarDrag && takeDrop(event)) return true;
+        if (dropEvent(event)) return true;
+    }
     // A click into the path box makes the pane the source pane too; the list has no focus.
     if (watched == m_txtPath && event->type() == QEvent::FocusIn) {
         becomeSource();
@@ -335,6 +358,32 @@ QMenu* PaneView::openMenu(const QPoint& global) {
                       [paths] { QGuiApplication::clipboard()->setText(toQString(pathsText(paths))); });
     m_menu->popup(global);
     return m_menu;
+}
+
+bool PaneView::takeDrop(QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop) return false;
+    auto* drop = static_cast<QDropEvent*>(event);
+    if (!drop->mimeData()->hasUrls()) return false;
+    if (type != QEvent::Drop) {
+        drop->acceptProposedAction();
+        return true;
+    }
+    std::vector<std::string> paths;
+    for (const QUrl& url : drop->mimeData()->urls())
+        if (url.isLocalFile()) paths.push_back(url.toLocalFile().toStdString());
+    const QModelIndex at = m_lvwList->indexAt(drop->position().toPoint());
+    const auto& items = m_zerin.panes.list(m_pane).items();
+    const std::string tag = at.isValid() && static_cast<std::size_t>(at.row()) < items.size()
+                                ? items[static_cast<std::size_t>(at.row())].tag
+                                : std::string();
+    const Qt::KeyboardModifiers mods = drop->modifiers();
+    if (dropOntoPane(m_zerin, m_pane, paths, tag, mods & Qt::ShiftModifier, mods & Qt::ControlModifier,
+                     mods & Qt::AltModifier))
+        drop->acceptProposedAction();
+    else
+        drop->ignore();
+    return true;
 }
 
 void PaneView::resizeEvent(QResizeEvent* event) {

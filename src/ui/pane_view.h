@@ -61,6 +61,8 @@ protected:
     bool listKey(int key, int shift);
     bool parentKey(int key, int shift);
     void resizeEvent(QResizeEvent* event) override;
+    // Drags of files over the list and their drop, which adds them to the file cue.
+    bool takeDrop(QEvent* event);
 
 private:
     void showControls();

@@ -8,6 +8,8 @@
 #include <QVBoxLayout>
 
 #include "app/program.h"
+#include "panes/file_cue.h"
+#include "panes/pane_model.h"
 #include "ui/code_editor.h"
 #include "ui/debug_pane.h"
 #include "ui/main_window_texts.h"
@@ -33,12 +35,15 @@ QGroupBox* captioned(std::string_view caption, QWidget* content, QWidget* parent
 
 }  // namespace
 
-WorkArea::WorkArea(Zerin& zerin, QWidget* parent) : QWidget(parent) {
+WorkArea::WorkArea(Zerin& zerin, QWidget* parent) : QWidget(parent), m_zerin(zerin) {
     setObjectName(QStringLiteral("WorkArea"));
     m_fileOp = new QTreeWidget(this);
     m_fileOp->setObjectName(QStringLiteral("lvwFileOp"));
     m_fileOp->setHeaderLabels({QStringLiteral("Source"), QStringLiteral("Operation"), QStringLiteral("Target")});
     m_fileOp->setRootIsDecorated(false);
+    // The cue is the panes' own; this list only shows it.
+    zerin.panes.fileCue.changed = [this, &zerin] { showFileCue(zerin.panes.fileCue); };
+    showFileCue(zerin.panes.fileCue);
 
     m_editor = new TextEditorView(zerin, this);
     m_editor->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -59,6 +64,25 @@ WorkArea::WorkArea(Zerin& zerin, QWidget* parent) : QWidget(parent) {
     m_debugBox->setObjectName(QStringLiteral("DebugFrame"));
     hideAll();
     layoutSystem();
+}
+
+WorkArea::~WorkArea() { m_zerin.panes.fileCue.changed = nullptr; }
+
+void WorkArea::showFileCue(const FileCue& cue) {
+    m_fileOp->clear();
+    for (const CueEntry& e : cue.entries()) {
+        const bool move = e.operation == kCueMove;
+        QString operation = e.operation.empty() ? QString() : QString::fromLatin1(move ? "Move" : "Copy");
+        if (!e.status.empty()) operation += QStringLiteral(": ") + toQString(e.status);
+        std::string folder = e.target;
+        while (folder.size() > 1 && folder.ends_with('/')) folder.pop_back();
+        const std::string targetName = folder.substr(folder.rfind('/') + 1) + "/";
+        auto* item = new QTreeWidgetItem(m_fileOp, {toQString(e.name), operation, toQString(targetName)});
+        // Pointing at a cell shows its whole text.
+        item->setToolTip(0, toQString(e.source));
+        item->setToolTip(1, toQString(e.operation));
+        item->setToolTip(2, toQString(e.target));
+    }
 }
 
 bool WorkArea::applyDisplayMode(std::string_view value) {

@@ -14,6 +14,7 @@ class QTreeWidget;
 
 namespace zerin {
 class Zerin;
+class FileCue;
 }
 
 namespace zerin::ui {
@@ -30,6 +31,7 @@ class WorkArea : public QWidget {
     Q_OBJECT
 public:
     explicit WorkArea(Zerin& zerin, QWidget* parent = nullptr);
+    ~WorkArea() override;
 
     // Runs the layout of a do.mode value; false (and nothing changes) for an unknown one.
     bool applyDisplayMode(std::string_view value);
@@ -59,6 +61,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void showFileCue(const FileCue& cue);
     void layoutFile();
     void layoutText();
     void layoutImage();
@@ -68,6 +71,7 @@ private:
     DisplayMode m_mode = DisplayMode::System;
     bool m_codeOnly = false;
     QTreeWidget* m_fileOp;
+    Zerin& m_zerin;
     TextEditorView* m_editor;
     PictureView* m_viewer;
     bool m_viewerEnlarged = false;

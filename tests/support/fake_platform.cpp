@@ -25,23 +25,31 @@ std::optional<std::string> FakeDialogs::inputBox(std::string_view prompt, int) {
 namespace {
 class FakeRunning : public RunningProcess {
 public:
-    FakeRunning(int code, int polls) : m_code(code), m_polls(polls) {}
+    FakeRunning(int code, int polls, int& stops) : m_code(code), m_polls(polls), m_stops(stops) {}
     bool finished(int& exitCode) override {
-        if (m_polls-- > 0) return false;
-        exitCode = m_code;
+        // A negative count runs until stopped.
+        if (!m_stopped && (m_polls < 0 || m_polls-- > 0)) return false;
+        exitCode = m_stopped ? 128 + 9 : m_code;
         return true;
+    }
+    void stop() override {
+        m_stopped = true;
+        ++m_stops;
     }
 
 private:
     int m_code;
     int m_polls;
+    int& m_stops;
+    bool m_stopped = false;
 };
 }  // namespace
 
 std::unique_ptr<RunningProcess> FakeProcesses::start(const std::vector<std::string>& argv, WindowStyle) {
     if (failStart) return nullptr;
     started.push_back(argv);
-    return std::make_unique<FakeRunning>(exitCode, pollsUntilExit);
+    if (onStart) onStart(argv);
+    return std::make_unique<FakeRunning>(exitCode, pollsUntilExit, stops);
 }
 
 bool FakeSound::playAsync(PcmSound data, std::string& reason) {

@@ -75,7 +75,11 @@ public:
     std::vector<std::vector<std::string>> started;
     bool failStart = false;
     int exitCode = 0;
+    // Polls before the program ends; a negative count: it runs until stopped.
     int pollsUntilExit = 0;
+    int stops = 0;
+    // Called with the arguments of each start, to act as the program would.
+    std::function<void(const std::vector<std::string>&)> onStart;
 };
 
 class FakeSound : public Sound {

@@ -1,5 +1,7 @@
 // The two pane views over a real temporary folder: focus roles, listing, headers.
+#include <QFileInfo>
 #include <QHBoxLayout>
+#include <QMimeData>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
@@ -8,7 +10,9 @@
 
 #include "app/program.h"
 #include "fake_platform.h"
+#include "panes/file_cue.h"
 #include "panes/pane_colours.h"
+#include "panes/pane_model.h"
 #include "temp_folder.h"
 #include "ui/pane_item_model.h"
 #include "ui/pane_view.h"
@@ -136,6 +140,42 @@ private slots:
         m_zerin->publicVars.assign("list.icons.large", "1");
         m_zerin->dispatcher.call("list.icons.update");
         QCOMPARE(m_left->lvwList()->iconSize(), QSize(32, 32));
+    }
+
+    // Items are dragged out as file URLs; URLs dropped with Ctrl onto the empty part of a
+    // pane join the file cue as Copy entries into that pane's folder.
+    void draggedItemsAreUrlsAndDropsJoinTheCue() {
+        QModelIndexList rows = {m_left->itemModel()->index(1, 0), m_left->itemModel()->index(1, 1),
+                                m_left->itemModel()->index(0, 0)};
+        std::unique_ptr<QMimeData> data(m_left->itemModel()->mimeData(rows));
+        const QList<QUrl> urls = data->urls();
+        QCOMPARE(urls.size(), 2);
+        QCOMPARE(urls[0].toLocalFile().toStdString(), m_folder->path() + "clip.avi");
+        QCOMPARE(urls[1].toLocalFile().toStdString(), m_folder->path() + "Photos");
+
+        QWidget* target = m_right->lvwList()->viewport();
+        QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::ControlModifier);
+        QCoreApplication::sendEvent(target, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(20, 20), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::ControlModifier);
+        QCoreApplication::sendEvent(target, &drop);
+        const auto& cue = m_zerin->panes.fileCue.entries();
+        QCOMPARE(cue.size(), std::size_t{2});
+        QCOMPARE(cue[0].operation, std::string(kCueCopy));
+        QCOMPARE(cue[1].source, m_folder->path() + "Photos");
+        QCOMPARE(cue[1].target, m_folder->path() + "Photos/");
+        QCOMPARE(cue[1].key, std::string("KEY2"));
+    }
+
+    // F2 edits the name; the edit renames the item and the pane shows the new name.
+    void editingTheLabelRenames() {
+        const QModelIndex photos = m_left->itemModel()->index(0, 0);
+        QVERIFY(m_left->itemModel()->flags(photos) & Qt::ItemIsEditable);
+        QVERIFY(!(m_left->itemModel()->flags(m_left->itemModel()->index(0, 1)) & Qt::ItemIsEditable));
+        QCOMPARE(m_left->itemModel()->data(photos, Qt::EditRole).toString(), QStringLiteral("Photos"));
+        QVERIFY(m_left->itemModel()->setData(photos, QStringLiteral("Pictures"), Qt::EditRole));
+        QTRY_COMPARE(rowText(m_left, 0), QStringLiteral("Pictures"));
+        QVERIFY(QFileInfo(QString::fromStdString(m_folder->path() + "Pictures")).isDir());
     }
 };
 

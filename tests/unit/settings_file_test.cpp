@@ -139,6 +139,19 @@ TEST_F(SettingsFileTest, KeysAndNumbersAreReadTheOldWay) {
     EXPECT_TRUE(z.settings.startMaximized);
 }
 
+TEST_F(SettingsFileTest, TheArchiverKeyIsWrittenOnlyWhenSet) {
+    // Files without the key are written back without it; a set key comes back trimmed,
+    // and a line break in it cannot add a line.
+    load(crlf({"font_size=12"}));
+    EXPECT_EQ(settingsText(z).find("archiver="), std::string::npos);
+    load(crlf({"archiver= /opt/my archiver/list "}));
+    EXPECT_EQ(z.settings.archiver, "/opt/my archiver/list");
+    EXPECT_NE(settingsText(z).find("\r\narchiver=/opt/my archiver/list\r\n"), std::string::npos);
+    z.settings.archiver = "/opt/a\r\nmode=3";
+    const std::string text = settingsText(z);
+    EXPECT_EQ(text.find("\r\nmode=3\r\n"), std::string::npos) << text;
+}
+
 TEST_F(SettingsFileTest, SectionHeadersAndOrderOnlyMatterForGroups) {
     load(crlf({"[MODES]", "pathgroup_open=1", "path=A::/a", "[IMAGELIST]", "font_size=9", "pathgroup=G",
                "path=B::/b"}));

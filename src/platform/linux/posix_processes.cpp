@@ -60,6 +60,12 @@ public:
         return true;
     }
 
+    // The program leads a session of its own (setsid), so its process group is everything
+    // it started: a shell script's programs end with it.
+    void stop() override {
+        if (!m_done) ::kill(-m_pid, SIGKILL);
+    }
+
 private:
     pid_t m_pid;
     bool m_done = false;

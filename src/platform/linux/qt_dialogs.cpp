@@ -1,6 +1,7 @@
 #include "platform/linux/qt_dialogs.h"
 
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPointer>
@@ -47,13 +48,25 @@ public:
         m_dialog->setMinimumDuration(500);
         m_dialog->setMinimumWidth(480);
         m_dialog->setValue(0);
+        m_clock.start();
     }
     ~QtProgressWindow() override { delete m_dialog.data(); }
 
     void update(std::string_view currentFile, std::uint64_t done, std::uint64_t total) override {
         if (!m_dialog) return;
-        m_dialog->setLabelText(toQString(currentFile) + QLatin1String("\n") + byteText(done) + QLatin1String(" of ") +
-                               byteText(total));
+        QString label = toQString(currentFile) + QLatin1String("\n") + byteText(done) + QLatin1String(" of ") +
+                        byteText(total);
+        // Speed and time left once there is a second's worth of copying to judge them by.
+        const double seconds = static_cast<double>(m_clock.elapsed()) / 1000.0;
+        if (seconds >= 1.0 && done > 0) {
+            const double perSecond = static_cast<double>(done) / seconds;
+            const auto left = static_cast<long long>(static_cast<double>(total > done ? total - done : 0) / perSecond);
+            label += QStringLiteral("\n%1/s, %2:%3 left")
+                         .arg(byteText(static_cast<std::uint64_t>(perSecond)))
+                         .arg(left / 60)
+                         .arg(left % 60, 2, 10, QLatin1Char('0'));
+        }
+        m_dialog->setLabelText(label);
         m_dialog->setValue(total == 0 ? 0 : static_cast<int>(static_cast<double>(done) / static_cast<double>(total) * kSteps));
     }
     bool cancelled() override { return !m_dialog || m_dialog->wasCanceled(); }
@@ -61,6 +74,7 @@ public:
 private:
     static constexpr int kSteps = 1000;
     QPointer<QProgressDialog> m_dialog;
+    QElapsedTimer m_clock;
 };
 
 }  // namespace
