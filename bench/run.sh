@@ -7,6 +7,7 @@
 #   bench/run.sh [build-dir]
 #   PANES_ONLY=1 bench/run.sh [build-dir]   only the file panes' section
 #   SCALE_ONLY=1 bench/run.sh [build-dir]   only the section on work that grows with size
+#   INTERPRETER_ONLY=1 bench/run.sh [build-dir]  only start-up, loops and compiling
 #   SEARCH_ONLY=1 bench/run.sh [build-dir]  only the path box's search over the cache
 #   COPY_ONLY=1 bench/run.sh [build-dir]    only the copy section (sizes: COPY_FILES,
 #                                           COPY_SMALL_MB, COPY_BIG_MB, COPY_DATA)
@@ -481,6 +482,12 @@ main() {
         return
     fi
     : >"$work/scripts.part"
+    if [ -n "${INTERPRETER_ONLY:-}" ]; then
+        section_interpreter_setup
+        write_ini
+        section_interpreter
+        return
+    fi
     if [ -n "${SCALE_ONLY:-}" ]; then
         section_scale_setup
         write_ini

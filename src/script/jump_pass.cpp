@@ -233,13 +233,14 @@ bool JumpPass::matchingEndif(std::size_t i, std::string_view noEndif, std::strin
 // now, the rest as the first pass left it), in any case; the target is the line after.
 bool JumpPass::findDoLine(std::string_view label, std::size_t current, Target& target) const {
     std::string key = "do " + std::string(label);
-    for (std::size_t k = 0; k < m_outDoLines.size(); ++k) {
-        const std::size_t o = m_outDoLines[k];
-        if (m_outDoLower[k].find(key) != std::string::npos) {
-            if (m_out[o].crlf) target = {Target::Kind::OutputLine, o + 1, 0};
-            else target = {Target::Kind::Absolute, 2, 0};
-            return true;
-        }
+    DoSearch& search = m_doSearches[key];
+    for (; search.found == static_cast<std::size_t>(-1) && search.searched < m_outDoLines.size(); ++search.searched)
+        if (m_outDoLower[search.searched].find(key) != std::string::npos) search.found = search.searched;
+    if (search.found != static_cast<std::size_t>(-1)) {
+        const std::size_t o = m_outDoLines[search.found];
+        if (m_out[o].crlf) target = {Target::Kind::OutputLine, o + 1, 0};
+        else target = {Target::Kind::Absolute, 2, 0};
+        return true;
     }
     auto it = std::lower_bound(m_inDoLines.begin(), m_inDoLines.end(), current);
     for (; it != m_inDoLines.end(); ++it) {

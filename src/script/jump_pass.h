@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace zerin {
@@ -64,6 +65,14 @@ private:
     std::vector<std::size_t> m_nextEndif, m_nextElse, m_nextElseif, m_nextIf, m_closingEndif;
     std::vector<std::size_t> m_inDoLines, m_outDoLines;  // lines holding "do " in any case
     std::vector<std::string> m_inDoLower, m_outDoLower;  // their texts as a label is sought in them
+    // Per "do label" sought: how many compiled DO lines were searched, and the first that
+    // held it. Compiled lines only grow in number, so a search goes on where the last one
+    // stopped instead of reading every DO line again for every LOOP.UNTIL.
+    struct DoSearch {
+        std::size_t searched = 0;
+        std::size_t found = static_cast<std::size_t>(-1);
+    };
+    mutable std::unordered_map<std::string, DoSearch> m_doSearches;
 };
 
 }  // namespace zerin

@@ -71,19 +71,33 @@ std::optional<double> Variables::indexedNumber(std::string_view key) const {
 
 const std::string* Variables::findIndexed(std::string_view key, VariableRef& ref) const {
     if (Entry* e = remembered(ref)) return &e->value;
-    if (m_indexSet.empty()) return nullptr;
-    auto it = m_store.find(key);
-    if (it == m_store.end() || !it->second.indexed) return nullptr;
+    if (knownNotIndexed(ref)) return nullptr;
+    auto it = m_indexSet.empty() ? m_store.end() : m_store.find(key);
+    if (it == m_store.end() || !it->second.indexed) {
+        rememberNotIndexed(ref, key);
+        return nullptr;
+    }
     remember(ref, it->second);
     return &it->second.value;
 }
 
 std::optional<double> Variables::indexedNumber(std::string_view key, VariableRef& ref) const {
     if (Entry* e = remembered(ref)) return numberOf(*e);
-    if (m_indexSet.empty()) return std::nullopt;
+    if (knownNotIndexed(ref)) return std::nullopt;
+    if (m_indexSet.empty()) {
+        rememberNotIndexed(ref, key);
+        return std::nullopt;
+    }
     auto it = m_store.find(key);
-    if (it == m_store.end()) return m_indexSet.contains(key) ? std::optional<double>(0) : std::nullopt;
-    if (!it->second.indexed) return std::nullopt;
+    if (it == m_store.end()) {
+        if (m_indexSet.contains(key)) return 0.0;
+        rememberNotIndexed(ref, key);
+        return std::nullopt;
+    }
+    if (!it->second.indexed) {
+        rememberNotIndexed(ref, key);
+        return std::nullopt;
+    }
     remember(ref, it->second);
     return numberOf(it->second);
 }
@@ -91,7 +105,11 @@ std::optional<double> Variables::indexedNumber(std::string_view key, VariableRef
 bool Variables::assignNumberIfIndexed(std::string_view key, std::string& value, double numeric, VariableRef& ref) {
     Entry* e = remembered(ref);
     if (!e) {
-        if (!assignNumberIfIndexed(key, value, numeric)) return false;
+        if (knownNotIndexed(ref)) return false;
+        if (!assignNumberIfIndexed(key, value, numeric)) {
+            rememberNotIndexed(ref, key);
+            return false;
+        }
         remember(ref, m_store.find(key)->second);
         return true;
     }

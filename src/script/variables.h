@@ -20,7 +20,9 @@ class Variables;
 // Where an indexed variable was found last, so that a line run again and again finds it
 // without a search. It holds only while the store has not changed its shape (nothing
 // erased, nothing indexed or taken out of the index) since; every shape is numbered
-// once for all stores, so a reference never matches another store.
+// once for all stores, so a reference never matches another store. It may also remember
+// that the name is not indexed: only indexing it changes that, and indexing changes the
+// shape.
 class VariableRef {
     friend class Variables;
     std::uint64_t m_shape = 0;
@@ -119,6 +121,15 @@ private:
     void remember(VariableRef& ref, const Entry& e) const {
         ref.m_shape = m_shape;
         ref.m_entry = const_cast<Entry*>(&e);
+    }
+    bool knownNotIndexed(const VariableRef& ref) const { return ref.m_shape == m_shape && !ref.m_entry; }
+    // Remembers, for a name just found not to be an indexed variable, when it is not in
+    // the index at all (an indexed name not stored yet may be stored without a new shape).
+    void rememberNotIndexed(VariableRef& ref, std::string_view key) const {
+        if (m_indexSet.empty() || !m_indexSet.contains(key)) {
+            ref.m_shape = m_shape;
+            ref.m_entry = nullptr;
+        }
     }
     std::unordered_map<std::string, Entry, KeyHash, std::equal_to<>> m_store;
     std::unordered_set<std::string, KeyHash, std::equal_to<>> m_indexSet;
