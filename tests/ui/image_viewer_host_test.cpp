@@ -11,7 +11,7 @@
 #include "app/program.h"
 #include "fake_platform.h"
 #include "media/image_viewer.h"
-#include "qt_text_metrics.h"
+#include "test_program.h"
 #include "temp_dir.h"
 #include "test_jpeg.h"
 #include "ui/bottom_bar.h"
@@ -26,10 +26,9 @@ using namespace zerin::ui;
 class ImageViewerHostTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<test::FakePlatform> fp;
-    std::unique_ptr<test::QtTextMetrics> metrics;
-    std::unique_ptr<Platform> platform;
-    std::unique_ptr<Zerin> z;
+    std::unique_ptr<test::TestProgram> program;
+    test::FakePlatform* fp = nullptr;
+    Zerin* z = nullptr;
     std::unique_ptr<MainWindow> w;
     std::unique_ptr<test::TempDir> dir;
 
@@ -69,13 +68,9 @@ private slots:
     }
 
     void init() {
-        fp = std::make_unique<test::FakePlatform>();
-        metrics = std::make_unique<test::QtTextMetrics>();
-        platform = std::make_unique<Platform>(Platform{fp->pump, fp->clock, fp->keys, fp->dialogs, fp->processes,
-                                                       fp->sound, fp->system, *metrics});
-        z = std::make_unique<Zerin>(*platform);
-        registerAllCommands(*z);
-        z->settings.fontSize = 10;
+        program = std::make_unique<test::TestProgram>();
+        fp = &program->fp;
+        z = &program->makeZerin();
         z->settings.textLog = true;
         w = std::make_unique<MainWindow>(*z);
         w->resize(1000, 700);
@@ -85,7 +80,9 @@ private slots:
     }
     void cleanup() {
         w.reset();
-        z.reset();
+        program.reset();
+        z = nullptr;
+        fp = nullptr;
     }
 
     void theLogoShowsWhileTheListIsEmpty() {

@@ -29,7 +29,7 @@
 #include "ui/top_bar.h"
 #include "ui/picture_view.h"
 #include "ui/work_area.h"
-#include "qt_text_metrics.h"
+#include "test_program.h"
 
 using namespace zerin;
 using namespace zerin::ui;
@@ -45,10 +45,9 @@ std::string cmd(const std::string& name, const std::string& location, const std:
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<test::FakePlatform> fp;
-    std::unique_ptr<test::QtTextMetrics> metrics;
-    std::unique_ptr<Platform> platform;
-    std::unique_ptr<Zerin> z;
+    std::unique_ptr<test::TestProgram> program;
+    test::FakePlatform* fp = nullptr;
+    Zerin* z = nullptr;
     std::unique_ptr<MainWindow> w;
 
     void store(const std::string& text) {
@@ -57,13 +56,9 @@ class MainWindowTest : public QObject {
 
 private slots:
     void init() {
-        fp = std::make_unique<test::FakePlatform>();
-        metrics = std::make_unique<test::QtTextMetrics>();
-        platform = std::make_unique<Platform>(Platform{fp->pump, fp->clock, fp->keys, fp->dialogs, fp->processes,
-                                                       fp->sound, fp->system, *metrics});
-        z = std::make_unique<Zerin>(*platform);
-        registerAllCommands(*z);
-        z->settings.fontSize = 10;
+        program = std::make_unique<test::TestProgram>();
+        fp = &program->fp;
+        z = &program->makeZerin();
         z->settings.textLog = true;
         z->modeGroups.add("Files", "files");
         z->modeGroups.add("Pictures", "pictures");
@@ -83,7 +78,9 @@ private slots:
     }
     void cleanup() {
         w.reset();
-        z.reset();
+        program.reset();
+        z = nullptr;
+        fp = nullptr;
     }
 
     void topBarShowsModesInIndexOrderAndTheCurrentModesCommands() {

@@ -9,7 +9,7 @@
 #include "app/program.h"
 #include "fake_platform.h"
 #include "media/volume.h"
-#include "qt_text_metrics.h"
+#include "test_program.h"
 #include "ui/main_window.h"
 #include "ui/picture_view.h"
 #include "ui/text_editor_view.h"
@@ -22,22 +22,17 @@ using namespace zerin::ui;
 class MediaControlsTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<test::FakePlatform> fp;
-    std::unique_ptr<test::QtTextMetrics> metrics;
-    std::unique_ptr<Platform> platform;
+    std::unique_ptr<test::TestProgram> program;
+    test::FakePlatform* fp = nullptr;
     test::FakeMixer mixer;
-    std::unique_ptr<Zerin> z;
+    Zerin* z = nullptr;
     std::unique_ptr<MainWindow> w;
 
     void open(bool withMixer) {
-        fp = std::make_unique<test::FakePlatform>();
-        metrics = std::make_unique<test::QtTextMetrics>();
-        platform = std::make_unique<Platform>(Platform{fp->pump, fp->clock, fp->keys, fp->dialogs, fp->processes,
-                                                       fp->sound, fp->system, *metrics});
-        if (withMixer) platform->mixer = &mixer;
-        z = std::make_unique<Zerin>(*platform);
-        registerAllCommands(*z);
-        z->settings.fontSize = 10;
+        program = std::make_unique<test::TestProgram>();
+        fp = &program->fp;
+        if (withMixer) program->platform.mixer = &mixer;
+        z = &program->makeZerin();
         z->settings.textLog = true;
         w = std::make_unique<MainWindow>(*z);
         w->resize(1000, 700);
@@ -49,7 +44,9 @@ private slots:
     void init() { mixer = test::FakeMixer{}; }
     void cleanup() {
         w.reset();
-        z.reset();
+        program.reset();
+        z = nullptr;
+        fp = nullptr;
     }
 
     void theSliderStartsAtTheMixersLevelAndSetsItOnEveryMove() {

@@ -9,7 +9,7 @@
 #include "core/text.h"
 #include "app/program.h"
 #include "fake_platform.h"
-#include "qt_text_metrics.h"
+#include "test_program.h"
 #include "ui/command_button.h"
 #include "ui/frm_menu.h"
 #include "ui/main_window.h"
@@ -27,10 +27,9 @@ std::string cmd(const std::string& name, const std::string& location, const std:
 class PopupMenuTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<test::FakePlatform> fp;
-    std::unique_ptr<test::QtTextMetrics> metrics;
-    std::unique_ptr<Platform> platform;
-    std::unique_ptr<Zerin> z;
+    std::unique_ptr<test::TestProgram> program;
+    test::FakePlatform* fp = nullptr;
+    Zerin* z = nullptr;
     std::unique_ptr<MainWindow> w;
 
     void store(const std::string& text) {
@@ -51,13 +50,9 @@ class PopupMenuTest : public QObject {
 
 private slots:
     void init() {
-        fp = std::make_unique<test::FakePlatform>();
-        metrics = std::make_unique<test::QtTextMetrics>();
-        platform = std::make_unique<Platform>(Platform{fp->pump, fp->clock, fp->keys, fp->dialogs, fp->processes,
-                                                       fp->sound, fp->system, *metrics});
-        z = std::make_unique<Zerin>(*platform);
-        registerAllCommands(*z);
-        z->settings.fontSize = 10;
+        program = std::make_unique<test::TestProgram>();
+        fp = &program->fp;
+        z = &program->makeZerin();
         z->settings.textLog = true;
         z->modeGroups.add("Files", "file");
         store(cmd("Tools", "mode\\file\\menu", "? tools\r\n"));
@@ -72,7 +67,9 @@ private slots:
     }
     void cleanup() {
         w.reset();
-        z.reset();
+        program.reset();
+        z = nullptr;
+        fp = nullptr;
     }
 
     void aRightClickListsTheSubCommandsAndAClickRunsOne() {

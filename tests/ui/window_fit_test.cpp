@@ -14,7 +14,7 @@
 
 #include "app/program.h"
 #include "fake_platform.h"
-#include "qt_text_metrics.h"
+#include "test_program.h"
 #include "temp_folder.h"
 #include "ui/bottom_bar.h"
 #include "ui/main_window.h"
@@ -38,10 +38,9 @@ constexpr int kScreenHeight = 600;
 class WindowFitTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<test::FakePlatform> fp;
-    std::unique_ptr<test::QtTextMetrics> metrics;
-    std::unique_ptr<Platform> platform;
-    std::unique_ptr<Zerin> z;
+    std::unique_ptr<test::TestProgram> program;
+    test::FakePlatform* fp = nullptr;
+    Zerin* z = nullptr;
     std::unique_ptr<test::TempFolder> home;
     std::unique_ptr<test::TempFolder> listed;
 
@@ -75,13 +74,9 @@ private slots:
     }
 
     void init() {
-        fp = std::make_unique<test::FakePlatform>();
-        metrics = std::make_unique<test::QtTextMetrics>();
-        platform = std::make_unique<Platform>(Platform{fp->pump, fp->clock, fp->keys, fp->dialogs, fp->processes,
-                                                       fp->sound, fp->system, *metrics});
-        z = std::make_unique<Zerin>(*platform);
-        registerAllCommands(*z);
-        z->settings.fontSize = 10;
+        program = std::make_unique<test::TestProgram>();
+        fp = &program->fp;
+        z = &program->makeZerin();
         home = std::make_unique<test::TempFolder>();
         z->programFolder = home->path();
         listed = std::make_unique<test::TempFolder>();
@@ -93,10 +88,9 @@ private slots:
     }
 
     void cleanup() {
-        z.reset();
-        platform.reset();
-        metrics.reset();
-        fp.reset();
+        program.reset();
+        z = nullptr;
+        fp = nullptr;
         listed.reset();
         home.reset();
     }

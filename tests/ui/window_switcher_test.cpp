@@ -5,7 +5,7 @@
 
 #include "app/program.h"
 #include "fake_platform.h"
-#include "qt_text_metrics.h"
+#include "test_program.h"
 #include "raster_canvas.h"
 #include "ui/bottom_bar.h"
 #include "ui/main_window.h"
@@ -18,22 +18,17 @@ using namespace zerin::ui;
 class WindowSwitcherTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<test::FakePlatform> fp;
-    std::unique_ptr<test::QtTextMetrics> metrics;
-    std::unique_ptr<Platform> platform;
+    std::unique_ptr<test::TestProgram> program;
+    test::FakePlatform* fp = nullptr;
     test::FakeWindowList windows;
-    std::unique_ptr<Zerin> z;
+    Zerin* z = nullptr;
     std::unique_ptr<MainWindow> w;
 
     void open(bool withWindowList) {
-        fp = std::make_unique<test::FakePlatform>();
-        metrics = std::make_unique<test::QtTextMetrics>();
-        platform = std::make_unique<Platform>(Platform{fp->pump, fp->clock, fp->keys, fp->dialogs, fp->processes,
-                                                       fp->sound, fp->system, *metrics});
-        if (withWindowList) platform->windows = &windows;
-        z = std::make_unique<Zerin>(*platform);
-        registerAllCommands(*z);
-        z->settings.fontSize = 10;
+        program = std::make_unique<test::TestProgram>();
+        fp = &program->fp;
+        if (withWindowList) program->platform.windows = &windows;
+        z = &program->makeZerin();
         w = std::make_unique<MainWindow>(*z);
         w->resize(1000, 700);
         w->show();
@@ -64,7 +59,9 @@ private slots:
     }
     void cleanup() {
         w.reset();
-        z.reset();
+        program.reset();
+        z = nullptr;
+        fp = nullptr;
     }
 
     void theWindowsButtonShowsOneButtonPerOtherWindow() {
