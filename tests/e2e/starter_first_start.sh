@@ -21,29 +21,7 @@ printf 'x' >"$HOME/a (1) old.txt"
 
 cat >"$t/run.sh" <<'INNER'
 zerin=$1 t=$2
-window() { xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1; }
-# Starts Zerin, waits for its window, gives it the keys named in "$@", closes it with Yes.
-session() {
-    "$zerin" --home "$t/prog" >>"$t/log" 2>&1 &
-    local pid=$! main
-    main=$(timeout 20 bash -c "$(declare -f window); window '^Zerin$'") || { echo "no window" >>"$t/log"; kill $pid; return; }
-    [ -e "$t/as-written" ] || cp "$t/prog/Zerin.ini" "$t/as-written"
-    sleep 1.5
-    for step in "$@"; do
-        case $step in
-            type:*) sleep 0.8; xdotool type --delay 20 "${step#type:}" ;;
-            *) sleep 0.8; xdotool key "$step" ;;
-        esac
-    done
-    sleep 1
-    xdotool windowactivate --sync "$main" 2>/dev/null || true
-    xdotool key alt+F4   # the window manager's close: asks, Yes is the default
-    sleep 1
-    xdotool key Return
-    for _ in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
-    kill $pid 2>/dev/null && echo "still running after Yes" >>"$t/log"
-    wait $pid 2>/dev/null || true
-}
+source "$3"
 openbox >/dev/null 2>&1 &
 sleep 1
 session F7 "type:made (1)" Return F8 Return shift+F6 "type:renamed [2]" Return F1 alt+F4
@@ -52,7 +30,7 @@ session
 cp "$t/prog/Zerin.ini" "$t/after-second"
 INNER
 unset QT_QPA_PLATFORM
-timeout 120 xvfb-run -a -s "-screen 0 1280x800x24" bash "$t/run.sh" "$zerin" "$t" || fail "exit $?: $(cat "$t/log")"
+timeout 120 xvfb-run -a -s "-screen 0 1280x800x24" bash "$t/run.sh" "$zerin" "$t" "$(cd "$(dirname "$0")" && pwd)/lib/x_session.sh" || fail "exit $?: $(cat "$t/log")"
 grep -q 'still running\|no window' "$t/log" && fail "$(cat "$t/log")"
 
 [ ! -e "$HOME/Documents" ] || fail "F8 did not move Documents away"
