@@ -30,7 +30,12 @@ place() {
 zerin=$1 home=$2
 openbox >/dev/null 2>&1 &
 wm=$!
-sleep 1
+# Managing windows before the first opens: a second is not always enough on a loaded machine.
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+done
+sleep 0.3
 place >"$home/first"
 printf '[window]\nleft=90\ntop=70\nwidth=600\nheight=420\nmaximised=0\nframe=1,20,1,5\n' >"$home/Zerin_Window.ini"
 place >"$home/kept"

@@ -4,7 +4,7 @@
 # Xvfb or openbox is not installed.
 set -euo pipefail
 zerin=$1
-command -v xvfb-run >/dev/null && command -v openbox >/dev/null || { echo "skipped: no xvfb-run or openbox"; exit 0; }
+command -v xvfb-run >/dev/null && command -v openbox >/dev/null && command -v xprop >/dev/null || { echo "skipped: no xvfb-run, openbox or xprop"; exit 0; }
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -20,7 +20,13 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 cat >"$home/run.sh" <<'INNER'
 openbox >/dev/null 2>&1 &
 wm=$!
-sleep 1
+# The window manager must be managing windows before the first one opens: on a loaded
+# machine a second is not always enough, and an unmanaged first window is framed later.
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+done
+sleep 0.3
 "$1" --home "$2" 'tests\size' >"$2/out" 2>"$2/err"
 status=$?
 kill $wm 2>/dev/null

@@ -6,7 +6,7 @@
 # save, a second start closed with Yes and two command-line saves give it back unchanged. Skipped where Xvfb, openbox or xdotool is missing.
 set -euo pipefail
 zerin=$1
-for tool in xvfb-run openbox xdotool gio; do
+for tool in xvfb-run openbox xdotool xprop gio; do
     command -v $tool >/dev/null || { echo "skipped: no $tool"; exit 0; }
 done
 t=$(mktemp -d)
@@ -22,8 +22,7 @@ printf 'x' >"$HOME/a (1) old.txt"
 cat >"$t/run.sh" <<'INNER'
 zerin=$1 t=$2
 source "$3"
-openbox >/dev/null 2>&1 &
-sleep 1
+start_window_manager
 session F7 "type:made (1)" Return F8 Return shift+F6 "type:renamed [2]" Return F1 alt+F4
 cp "$t/prog/Zerin.ini" "$t/after-first"
 session

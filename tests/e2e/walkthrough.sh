@@ -8,7 +8,7 @@
 # missing.
 set -euo pipefail
 zerin=$1
-for tool in xvfb-run openbox xdotool gio; do
+for tool in xvfb-run openbox xdotool xprop gio; do
     command -v $tool >/dev/null || { echo "skipped: no $tool"; exit 0; }
 done
 t=$(mktemp -d)
@@ -24,8 +24,7 @@ printf 'three' >"$HOME/work/three [3].txt"
 cat >"$t/run.sh" <<'INNER'
 zerin=$1 t=$2
 source "$3"
-openbox >/dev/null 2>&1 &
-sleep 1
+start_window_manager
 session Return Home shift+End F5 \
         Home shift+F6 "type:first renamed.txt" Return \
         F7 "type:new (dir)" Return \

@@ -17,7 +17,11 @@ printf '[SCRIPTS]\r\nscript tests\\move\r\n#location=tests\r\n#name=move\r\nwind
 cat >"$home/run.sh" <<'INNER'
 openbox >/dev/null 2>&1 &
 wm=$!
-sleep 1
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+done
+sleep 0.3
 display -title "Move target" -geometry +10+10 "$2/red.png" &
 target=$!
 window=$(xdotool search --sync --name '^Move target$' | head -n 1)
