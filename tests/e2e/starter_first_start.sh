@@ -6,16 +6,8 @@
 # save, a second start closed with Yes and two command-line saves give it back unchanged. Skipped where Xvfb, openbox or xdotool is missing.
 set -euo pipefail
 zerin=$1
-for tool in xvfb-run openbox xdotool xprop gio; do
-    command -v $tool >/dev/null || { echo "skipped: no $tool"; exit 0; }
-done
-t=$(mktemp -d)
-trap '[ -n "${KEEP:-}" ] || rm -rf "$t"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-# Caches and settings of the libraries live outside the home folder, so that its first
-# entry is "Documents" (folders first), where F8 points.
-export HOME="$t/home" XDG_CONFIG_HOME="$t/config" XDG_CACHE_HOME="$t/cache" XDG_DATA_HOME="$t/data"
+source "$(dirname "$0")/lib/x_test.sh"
+# The home folder's first entry is "Documents" (folders first), where F8 points.
 mkdir -p "$HOME/Documents" "$t/prog"
 printf 'x' >"$HOME/a (1) old.txt"
 
@@ -29,7 +21,7 @@ session
 cp "$t/prog/Zerin.ini" "$t/after-second"
 INNER
 unset QT_QPA_PLATFORM
-timeout 120 xvfb-run -a -s "-screen 0 1280x800x24" bash "$t/run.sh" "$zerin" "$t" "$(cd "$(dirname "$0")" && pwd)/lib/x_session.sh" || fail "exit $?: $(cat "$t/log")"
+timeout 120 xvfb-run -a -s "-screen 0 1280x800x24" bash "$t/run.sh" "$zerin" "$t" "$x_session" || fail "exit $?: $(cat "$t/log")"
 grep -q 'still running\|no window' "$t/log" && fail "$(cat "$t/log")"
 
 [ ! -e "$HOME/Documents" ] || fail "F8 did not move Documents away"

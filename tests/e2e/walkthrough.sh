@@ -8,14 +8,7 @@
 # missing.
 set -euo pipefail
 zerin=$1
-for tool in xvfb-run openbox xdotool xprop gio; do
-    command -v $tool >/dev/null || { echo "skipped: no $tool"; exit 0; }
-done
-t=$(mktemp -d)
-trap '[ -n "${KEEP:-}" ] || rm -rf "$t"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-export HOME="$t/home" XDG_CONFIG_HOME="$t/config" XDG_CACHE_HOME="$t/cache" XDG_DATA_HOME="$t/data"
+source "$(dirname "$0")/lib/x_test.sh"
 mkdir -p "$HOME/work" "$t/prog"
 printf 'one' >"$HOME/work/one.txt"
 printf 'two' >"$HOME/work/two (2).txt"
@@ -34,7 +27,7 @@ session
 cp "$t/prog/Zerin.ini" "$t/after-second"
 INNER
 unset QT_QPA_PLATFORM
-timeout 150 xvfb-run -a -s "-screen 0 1280x800x24" bash "$t/run.sh" "$zerin" "$t" "$(cd "$(dirname "$0")" && pwd)/lib/x_session.sh" ||
+timeout 150 xvfb-run -a -s "-screen 0 1280x800x24" bash "$t/run.sh" "$zerin" "$t" "$x_session" ||
     fail "exit $?: $(cat "$t/log")"
 grep -q 'still running\|no window' "$t/log" && fail "$(cat "$t/log")"
 
