@@ -193,7 +193,8 @@ private:
         default: {
             const std::uint64_t before = m_done;
             FsStatus s = copyOneFile(m_fs, item.source, target, replace,
-                                     [&](std::uint64_t bytes) { return tellProgress(item.source, before + bytes); });
+                                     [&](std::uint64_t bytes) { return tellProgress(item.source, before + bytes); },
+                                     m_cb.durable || replace);
             if (!s) return s;
             m_done = before + static_cast<std::uint64_t>(item.info.size);
             ++m_result.filesCopied;
@@ -297,6 +298,7 @@ CopyResult moveAcrossFileSystems(FileSystem& fs, const std::string& from, const 
     }
     CopyCallbacks noReplace = callbacks;
     noReplace.conflict = [](const std::string&, const std::string&) { return ConflictAnswer{}; };
+    noReplace.durable = true;
     result = copyTree(fs, from, to, noReplace);
     if (result.outcome == CopyOutcome::Done) {
         if (FsStatus s = sameTree(fs, from, to); !s) {

@@ -28,6 +28,11 @@ struct CopyCallbacks {
     std::function<ConflictAnswer(const std::string& source, const std::string& target)> conflict;
     // Told of the progress; returns false to cancel.
     std::function<bool(const CopyProgress&)> progress;
+    // Each file reaches the disk before it takes its name. Set where the source is removed
+    // afterwards (a move): then a crash must not leave the only copy unwritten. A plain
+    // copy leaves the source in place and, like cp, lets the system write it back in its
+    // own time; a file that replaces another is always written first.
+    bool durable = false;
     // Set from another thread to cancel.
     const std::atomic<bool>* cancel = nullptr;
 };

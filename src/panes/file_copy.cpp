@@ -56,7 +56,7 @@ std::string copyTemporaryName(const std::string& folder, unsigned attempt) {
 }
 
 FsStatus copyOneFile(FileSystem& fs, const std::string& from, const std::string& to, bool replace,
-                     const CopyTick& tick) {
+                     const CopyTick& tick, bool sync) {
     FsResult<std::unique_ptr<OpenFile>> source = fs.open(from, OpenMode::Read);
     if (!source) return source.status.about("cannot read " + from);
     const FsResult<FileInfo> before = source.value->info();
@@ -92,7 +92,7 @@ FsStatus copyOneFile(FileSystem& fs, const std::string& from, const std::string&
             status = FsStatus::failure(EAGAIN, "cannot copy " + from + ": the file changed during the copy");
         }
     }
-    if (status) status = target.value->sync().about("cannot write " + to);
+    if (status && sync) status = target.value->sync().about("cannot write " + to);
     if (status) status = target.value->close().about("cannot write " + to);
     target.value.reset();
     if (status) status = fs.setMode(temp, before.value.mode).about("cannot set the permissions of " + to);

@@ -22,8 +22,9 @@ std::string copyTemporaryName(const std::string& folder, unsigned attempt);
 
 // Copies the regular file `from` to `to`. With `replace` false an existing `to` is never
 // replaced (EEXIST). The status names the file and the step that failed.
+// With `sync` the bytes are on the disk before the file takes its name.
 FsStatus copyOneFile(FileSystem& fs, const std::string& from, const std::string& to, bool replace,
-                     const CopyTick& tick = {});
+                     const CopyTick& tick = {}, bool sync = true);
 
 // Copies a symbolic link as a link (its target text, not what it points to).
 FsStatus copyLink(FileSystem& fs, const std::string& from, const std::string& to, bool replace);

@@ -296,7 +296,10 @@ public:
         return got;
     }
 
-    FsStatus sync() override { return FsStatus::ok(); }
+    FsStatus sync() override {
+        ++m_fs.syncs;
+        return FsStatus::ok();
+    }
 
     FsResult<FileInfo> info() override {
         std::lock_guard lock(m_fs.m_mutex);

@@ -5,6 +5,7 @@
 // a worker thread and the test thread at once.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -55,6 +56,7 @@ public:
     bool copyRangeSupported = true;
     bool failWrites = false;  // atomic saves fail (EIO)
     int writes = 0;           // atomic saves asked for
+    std::atomic<int> syncs{0};  // files flushed to the disk with OpenFile::sync
 
     FsStatus listFolder(const std::string& path, std::vector<DirEntry>& out, bool withSizes) override;
     std::vector<std::int64_t> folderSizes(const std::vector<std::string>& roots, WalkControl& control,

@@ -187,6 +187,23 @@ TEST_F(TreeCopyInMemory, ConflictsAreAskedAndAnsweredPerFileOrForAll) {
     expectSourceUnchanged();
 }
 
+// A move removes its source, so each file must be on the disk before that; so must a file
+// that replaces another. A plain copy leaves its source and is written back by the system.
+TEST_F(TreeCopyInMemory, FilesReachTheDiskBeforeASourceGoesOrATargetIsReplaced) {
+    ASSERT_EQ(copyTree(fs, "/src/album", "/dst/album", {}).outcome, CopyOutcome::Done);
+    EXPECT_EQ(fs.syncs, 0);
+
+    CopyCallbacks overwrite;
+    overwrite.conflict = [](const std::string&, const std::string&) { return ConflictAnswer{ConflictChoice::Overwrite, true}; };
+    ASSERT_EQ(copyTree(fs, "/src/album/a.jpg", "/dst/album/a.jpg", overwrite).outcome, CopyOutcome::Done);
+    EXPECT_EQ(fs.syncs, 1);
+
+    fs.setDevice("/usb", 7);
+    fs.addFolder("/usb");
+    ASSERT_EQ(moveAcrossFileSystems(fs, "/src/album", "/usb/album", {}).outcome, CopyOutcome::Done);
+    EXPECT_EQ(fs.syncs, 1 + 3);  // a.jpg, deep/b.txt and c.bin; the link holds no data
+}
+
 TEST_F(TreeCopyInMemory, MoveAcrossFileSystemsLeavesTheTreeOnlyAtTheTarget) {
     fs.setDevice("/usb", 7);
     fs.addFolder("/usb");
