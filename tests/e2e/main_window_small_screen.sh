@@ -11,6 +11,7 @@ home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+export wm_lib="$(cd "$(dirname "$0")" && pwd)/lib/window_manager.sh"
 cat >"$home/run.sh" <<'INNER'
 # Starts zerin, waits for its window to settle, prints "x y width height" of its client area.
 place() {
@@ -28,14 +29,8 @@ place() {
     kill $pid; wait $pid 2>/dev/null || true
 }
 zerin=$1 home=$2
-openbox >/dev/null 2>&1 &
-wm=$!
-# Managing windows before the first opens: a second is not always enough on a loaded machine.
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
-sleep 0.3
+source "$wm_lib"
+start_window_manager
 place >"$home/first"
 printf '[window]\nleft=90\ntop=70\nwidth=600\nheight=420\nmaximised=0\nframe=1,20,1,5\n' >"$home/Zerin_Window.ini"
 place >"$home/kept"

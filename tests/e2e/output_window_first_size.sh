@@ -17,16 +17,10 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
     printf '! second (window.width) (window.height) (client.left) (window.left)\r\n'
     printf 'window close\r\nend script\r\n\r\n'
 } >"$home/Zerin.ini"
+export wm_lib="$(cd "$(dirname "$0")" && pwd)/lib/window_manager.sh"
 cat >"$home/run.sh" <<'INNER'
-openbox >/dev/null 2>&1 &
-wm=$!
-# The window manager must be managing windows before the first one opens: on a loaded
-# machine a second is not always enough, and an unmanaged first window is framed later.
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
-sleep 0.3
+source "$wm_lib"
+start_window_manager
 # A first run gives the window manager a window to take while it finishes starting up;
 # the second run's first opening is the one measured.
 "$1" --home "$2" 'tests\size' >/dev/null 2>&1

@@ -14,14 +14,10 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 convert -size 200x100 xc:red "$home/red.png"
 printf '[SCRIPTS]\r\nscript tests\\move\r\n#location=tests\r\n#name=move\r\nwindow.move "Move target" 100 60 400 300\r\nend script\r\n\r\n' \
     >"$home/Zerin.ini"
+export wm_lib="$(cd "$(dirname "$0")" && pwd)/lib/window_manager.sh"
 cat >"$home/run.sh" <<'INNER'
-openbox >/dev/null 2>&1 &
-wm=$!
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
-sleep 0.3
+source "$wm_lib"
+start_window_manager
 display -title "Move target" -geometry +10+10 "$2/red.png" &
 target=$!
 window=$(xdotool search --sync --name '^Move target$' | head -n 1)

@@ -10,7 +10,7 @@
 #include "fake_platform.h"
 #include "modes/mode_groups.h"
 #include "panes/pane_refresh.h"
-#include "qt_text_metrics.h"
+#include "started_program.h"
 #include "temp_dir.h"
 #include "ui/command_button.h"
 #include "ui/main_window.h"
@@ -26,24 +26,8 @@ const std::filesystem::path kExample = std::filesystem::path(ZERIN_EXAMPLES_DIR)
 
 // One started program: the platform fakes, the logic and its window, started the way
 // the window module starts them.
-struct Session {
-    test::FakePlatform fp;
-    test::QtTextMetrics metrics;
-    Platform platform{fp.pump, fp.clock, fp.keys, fp.dialogs, fp.processes, fp.sound, fp.system, metrics};
-    Zerin z{platform};
-    std::unique_ptr<MainWindow> window;
-
-    explicit Session(const std::filesystem::path& folder) {
-        z.programFolder = folder;
-        registerAllCommands(z);
-        window = std::make_unique<MainWindow>(z);
-        window->resize(1200, 800);
-        StartupSteps steps;
-        window->fillStartupSteps(steps);
-        steps.showWindow = [this] { window->show(); };
-        runStartup(z, std::nullopt, steps);
-    }
-    ~Session() { window.reset(); }
+struct Session : test::StartedProgram {
+    explicit Session(const std::filesystem::path& folder) : StartedProgram(folder, 1200, 800) {}
 
     // What the user sees after a click: the captions of the top bar and the work area's
     // content.

@@ -14,7 +14,7 @@
 #include "app/startup.h"
 #include "app/program.h"
 #include "fake_platform.h"
-#include "qt_text_metrics.h"
+#include "started_program.h"
 #include "temp_dir.h"
 #include "ui/bottom_bar.h"
 #include "ui/main_window.h"
@@ -29,24 +29,8 @@ namespace {
 
 const std::filesystem::path kExample = std::filesystem::path(ZERIN_EXAMPLES_DIR) / "Zerin.ini";
 
-struct Session {
-    test::FakePlatform fp;
-    test::QtTextMetrics metrics;
-    Platform platform{fp.pump, fp.clock, fp.keys, fp.dialogs, fp.processes, fp.sound, fp.system, metrics};
-    Zerin z{platform};
-    std::unique_ptr<MainWindow> window;
-
-    explicit Session(const std::filesystem::path& folder) {
-        z.programFolder = folder;
-        registerAllCommands(z);
-        window = std::make_unique<MainWindow>(z);
-        window->resize(1000, 700);
-        StartupSteps steps;
-        window->fillStartupSteps(steps);
-        steps.showWindow = [this] { window->show(); };
-        runStartup(z, std::nullopt, steps);
-    }
-    ~Session() { window.reset(); }
+struct Session : test::StartedProgram {
+    explicit Session(const std::filesystem::path& folder) : StartedProgram(folder, 1000, 700) {}
 
     QStringList captions() const {
         QStringList out;

@@ -1,16 +1,7 @@
 # Sourced inside xvfb-run by the end-to-end tests that drive Zerin's window with keys.
 # Needs $zerin (the binary) and $t (the test's folder: program folder $t/prog, log $t/log).
 
-# Starts openbox and returns once it manages windows (a first window opened before that
-# is framed later, which changes its size under the test's feet).
-start_window_manager() {
-    openbox >/dev/null 2>&1 &
-    for _ in $(seq 100); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-        sleep 0.1
-    done
-    sleep 0.3
-}
+source "$(dirname "${BASH_SOURCE[0]}")/window_manager.sh"
 
 window() { xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1; }
 
