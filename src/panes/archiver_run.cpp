@@ -61,8 +61,10 @@ std::string archiverScript(std::string_view archiver, std::string_view archive, 
     if (!base.ends_with('/')) base += '/';
     const std::string program = shellQuoted(archiver);
     const std::string quoted = shellQuoted(archive);
-    return program + " vt -p- " + quoted + " >" + shellQuoted(base + std::string(kTechnicalListing)) + "\n" +
-           program + " vb -p- " + quoted + " >" + shellQuoted(base + std::string(kBareListing)) + "\n";
+    auto line = [&](std::string_view command, std::string_view file) {
+        return program + " " + std::string(command) + " " + quoted + " >" + shellQuoted(base + std::string(file)) + "\n";
+    };
+    return line(kTechnicalCommand, kTechnicalListing) + line(kBareCommand, kBareListing);
 }
 
 FsStatus listArchiveWithArchiver(Zerin& zerin, const std::string& archiver, const std::string& archive,

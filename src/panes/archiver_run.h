@@ -1,8 +1,7 @@
 // Lists an archive by running the archiver: the panes never read archives themselves.
 // For each listing the two listing files in the program folder are deleted, the script
-// rartemp.bat is written there with the archiver's two command lines,
-//   'ARCHIVER' vt -p- 'ARCHIVE' >'FOLDER/rarlisttechnical.txt'
-//   'ARCHIVER' vb -p- 'ARCHIVE' >'FOLDER/rarlistbase.txt'
+// rartemp.bat is written there with the archiver's two command lines, the technical and
+// the bare listing (kTechnicalCommand, kBareCommand below), each written to its file
 // (every path quoted for the shell, so no name can end its word), and run by /bin/sh with
 // no window. The UI thread pumps events until the script has ended, for at most
 // `timeoutMs`: then the archiver is stopped and the listing fails with a clear reason,
@@ -16,6 +15,11 @@
 #include "platform/fs_result.h"
 
 namespace zerin {
+
+// The archiver's command words for its two listings, as other archivers of the same
+// command line answer them too (the `archiver=` key may name one).
+inline constexpr std::string_view kTechnicalCommand = "vt -p-";
+inline constexpr std::string_view kBareCommand = "vb -p-";
 
 class Zerin;
 
