@@ -29,7 +29,7 @@ class ImageViewerHostTest : public QObject {
     std::unique_ptr<test::TestProgram> program;
     test::FakePlatform* fp = nullptr;
     Zerin* z = nullptr;
-    std::unique_ptr<MainWindow> w;
+    MainWindow* w = nullptr;
     std::unique_ptr<test::TempDir> dir;
 
     QString file(const char* name) const { return QString::fromStdString((*dir / name).string()); }
@@ -72,15 +72,13 @@ private slots:
         fp = &program->fp;
         z = &program->makeZerin();
         z->settings.textLog = true;
-        w = std::make_unique<MainWindow>(*z);
-        w->resize(1000, 700);
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QVERIFY(program->showWindow());
+        w = program->window.get();
         w->workArea()->showMode(DisplayMode::Image);
     }
     void cleanup() {
-        w.reset();
         program.reset();
+        w = nullptr;
         z = nullptr;
         fp = nullptr;
     }

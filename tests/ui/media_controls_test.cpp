@@ -26,7 +26,7 @@ class MediaControlsTest : public QObject {
     test::FakePlatform* fp = nullptr;
     test::FakeMixer mixer;
     Zerin* z = nullptr;
-    std::unique_ptr<MainWindow> w;
+    MainWindow* w = nullptr;
 
     void open(bool withMixer) {
         program = std::make_unique<test::TestProgram>();
@@ -34,17 +34,15 @@ class MediaControlsTest : public QObject {
         if (withMixer) program->platform.mixer = &mixer;
         z = &program->makeZerin();
         z->settings.textLog = true;
-        w = std::make_unique<MainWindow>(*z);
-        w->resize(1000, 700);
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QVERIFY(program->showWindow());
+        w = program->window.get();
     }
 
 private slots:
     void init() { mixer = test::FakeMixer{}; }
     void cleanup() {
-        w.reset();
         program.reset();
+        w = nullptr;
         z = nullptr;
         fp = nullptr;
     }

@@ -5,9 +5,12 @@
 
 #include <memory>
 
+#include <QTest>
+
 #include "app/program.h"
 #include "fake_platform.h"
 #include "qt_text_metrics.h"
+#include "ui/main_window.h"
 
 namespace zerin::test {
 
@@ -24,6 +27,15 @@ struct TestProgram {
         zerin->settings.fontSize = 10;
         return *zerin;
     }
+
+    // The main window over the logic, 1000 x 700, shown; false when it never appeared.
+    bool showWindow() {
+        window = std::make_unique<ui::MainWindow>(*zerin);
+        window->resize(1000, 700);
+        window->show();
+        return QTest::qWaitForWindowExposed(window.get());
+    }
+    std::unique_ptr<ui::MainWindow> window;  // after the logic, so it goes first
 };
 
 }  // namespace zerin::test

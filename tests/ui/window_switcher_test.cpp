@@ -22,17 +22,15 @@ class WindowSwitcherTest : public QObject {
     test::FakePlatform* fp = nullptr;
     test::FakeWindowList windows;
     Zerin* z = nullptr;
-    std::unique_ptr<MainWindow> w;
+    MainWindow* w = nullptr;
 
     void open(bool withWindowList) {
         program = std::make_unique<test::TestProgram>();
         fp = &program->fp;
         if (withWindowList) program->platform.windows = &windows;
         z = &program->makeZerin();
-        w = std::make_unique<MainWindow>(*z);
-        w->resize(1000, 700);
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QVERIFY(program->showWindow());
+        w = program->window.get();
     }
     QStringList captions() const {
         QStringList out;
@@ -58,8 +56,8 @@ private slots:
         windows.active = 0;
     }
     void cleanup() {
-        w.reset();
         program.reset();
+        w = nullptr;
         z = nullptr;
         fp = nullptr;
     }
